@@ -1,0 +1,28 @@
+#!/bin/bash
+# Installs what building and testing Tarvell needs on Debian 12. Safe to run again:
+# it does nothing when every package is already there.
+set -euo pipefail
+
+packages=(wine wine32:i386 wine64 g++-mingw-w64-i686 mingw-w64-tools cmake make googletest
+          xvfb xdotool x11-utils imagemagick fonts-ipafont-gothic python3 locales)
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$p")
+    fi
+done
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then
+    sudo="sudo"
+fi
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "setup: installing ${missing[*]}"
+    if ! dpkg --print-foreign-architectures | grep -qx i386; then
+        $sudo dpkg --add-architecture i386
+    fi
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq \
+        "${missing[@]}" >/dev/null
+fi
+$sudo "$(dirname "$0")/ia32-support.sh"
