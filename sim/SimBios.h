@@ -47,10 +47,10 @@ struct MachineProfile {
     uint8_t veskSupported;     // 0: groups 0x9610, 0x9611 and 0x9612 answer status 0xFFFFFFFF
     uint8_t cpuVendor, cpuModel, cpuClockCode, cpuRatioCode;
     uint16_t cpuMhz;
-    uint16_t systemRamMb;  // GetSystemRam CX (asked only on interface 1.08 and later)
-    uint8_t videoRam64Kb;  // GetVideoRam AL (units of 64 KB)
-    uint8_t ideType[2];    // drives 0x80 and 0x82: 0 none, 1 hard disk, 2 CD-ROM, 3..6
-    uint8_t ideFlag[2];    // GetIdeType AH; nonzero with a hard disk: geometry known
+    uint16_t systemRamMb; // GetSystemRam CX (asked only on interface 1.08 and later)
+    uint8_t videoRam64Kb; // GetVideoRam AL (units of 64 KB)
+    uint8_t ideType[2];   // drives 0x80 and 0x82: 0 none, 1 hard disk, 2 CD-ROM, 3..6
+    uint8_t ideFlag[2];   // GetIdeType AH; nonzero with a hard disk: geometry known
     uint16_t ideCylinders[2];
     uint8_t ideHeads[2], ideSectors[2];
     uint8_t serialFlags[2], serialIrq[2], serialMode[2]; // flags: bit 0 absent, bit 1 disabled
@@ -77,7 +77,7 @@ struct BiosSettings {
     uint8_t brightness, contrast;
     uint8_t pmu, hotkeyBeep, modemRingWakeup, battLowBeep, sleepWhenBattLow, dspAlwaysOn;
     uint8_t resumeTimerOn, resumeSecond, resumeMinute, resumeHour; // BCD
-    uint16_t resumeMonthDay, resumeYear;                          // BCD
+    uint16_t resumeMonthDay, resumeYear;                           // BCD
     uint8_t hotkeyButton;
     uint8_t reservedSettings[7];
     uint32_t checksumCalls; // CMOSChecksum requests answered
