@@ -1,0 +1,172 @@
+// The framework layer's own promises: bounded string loading, the application's
+// names, control binding that survives repeated exchange and the window's end,
+// handlers that see a subclassed control's messages, and fonts that own their handle.
+#include "Framework.h"
+
+#include "ShellTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+using namespace shelltest;
+
+namespace {
+
+TEST(Framework, LoadResourceStringIsBoundedAndAlwaysTerminated) {
+    char text[8];
+    std::memset(text, '#', sizeof text);
+    EXPECT_EQ(3, LoadResourceString(230, text, 4));
+    EXPECT_STREQ("Tar", text);
+
+    std::memset(text, '#', sizeof text);
+    EXPECT_EQ(0, LoadResourceString(9999, text, sizeof text));
+    EXPECT_STREQ("", text) << "a missing string reads as empty";
+
+    EXPECT_EQ(0, LoadResourceString(230, nullptr, 10));
+    EXPECT_EQ(0, LoadResourceString(230, text, 0));
+}
+
+TEST(Framework, ApplicationNamesComeFromTheProgramFile) {
+    EXPECT_EQ(nullptr, AfxGetApp());
+    {
+        CWinApp app;
+        EXPECT_EQ(&app, AfxGetApp());
+        app.InitNames(GetModuleHandleA(nullptr));
+        EXPECT_STREQ("test_app", app.m_szAppName);
+        const std::string help = app.m_szHelpFilePath;
+        ASSERT_GE(help.size(), 13u);
+        EXPECT_EQ("\\test_app.HLP", help.substr(help.size() - 13));
+        EXPECT_EQ(nullptr, AfxGetMainWndHandle());
+    }
+    EXPECT_EQ(nullptr, AfxGetApp());
+}
+
+TEST(Framework, HelpRequestReachesTheApplicationAsTheHelpCommand) {
+    struct HelpApp : CWinApp {
+        UINT command = 0;
+        bool OnCommand(UINT id) override {
+            command = id;
+            return true;
+        }
+    } app;
+    EXPECT_TRUE(AfxRequestHelp(HID_BASE_RESOURCE + 131));
+    EXPECT_EQ(ID_HELP, app.command);
+    EXPECT_EQ(HID_BASE_RESOURCE + 131, app.m_dwHelpContext);
+}
+
+TEST(Framework, FontOwnsOneHandleAtATime) {
+    LOGFONTA description = {};
+    description.lfHeight = 30;
+    std::strcpy(description.lfFaceName, "MS Sans Serif");
+    CFont font;
+    ASSERT_TRUE(font.CreateFontIndirect(&description));
+    HFONT first = font;
+    LOGFONTA read = {};
+    ASSERT_TRUE(font.GetLogFont(&read));
+    EXPECT_EQ(30, read.lfHeight);
+
+    description.lfHeight = 12;
+    ASSERT_TRUE(font.CreateFontIndirect(&description));
+    EXPECT_EQ(0, GetObjectA(first, sizeof read, &read)) << "the first font was deleted";
+    font.DeleteObject();
+    EXPECT_EQ(nullptr, font.GetSafeHandle());
+    EXPECT_FALSE(font.GetLogFont(&read));
+    EXPECT_FALSE(font.CreateFontIndirect(nullptr));
+}
+
+// An edit control object that drops the letter 'x' and counts focus gains.
+class DroppingEdit : public CEdit {
+public:
+    int focusGains = 0;
+
+protected:
+    bool OnChar(UINT character, LPARAM) override { return character == 'x'; }
+    bool OnSetFocus(HWND) override {
+        Default();
+        ++focusGains;
+        return true;
+    }
+};
+
+class WindowFramework : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!CanCreateWindows())
+            GTEST_SKIP() << "no display: windows cannot be created";
+        m_parent = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 200, 100, nullptr, nullptr,
+                                   nullptr, nullptr);
+        m_edit = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE, 0, 0, 100, 20, m_parent,
+                                 reinterpret_cast<HMENU>(1201), nullptr, nullptr);
+        ASSERT_NE(nullptr, m_edit);
+    }
+    void TearDown() override {
+        if (m_parent)
+            DestroyWindow(m_parent);
+    }
+    HWND m_parent = nullptr;
+    HWND m_edit = nullptr;
+};
+
+TEST_F(WindowFramework, BoundControlSeesItsMessagesAndDeclinedOnesReachTheControl) {
+    DroppingEdit edit;
+    CDataExchange exchange(m_parent, FALSE);
+    DDX_Control(&exchange, 1201, edit);
+    ASSERT_EQ(m_edit, edit.m_hWnd);
+    EXPECT_EQ(&edit, CWnd::FromHandlePermanent(m_edit));
+
+    SendMessageA(m_edit, WM_CHAR, 'a', 0);
+    SendMessageA(m_edit, WM_CHAR, 'x', 0);
+    SendMessageA(m_edit, WM_CHAR, 'b', 0);
+    char text[16] = {};
+    GetWindowTextA(m_edit, text, sizeof text);
+    EXPECT_STREQ("ab", text);
+
+    SendMessageA(m_edit, WM_SETFOCUS, 0, 0);
+    EXPECT_EQ(1, edit.focusGains);
+}
+
+TEST_F(WindowFramework, BindingAgainIsHarmlessAndTheWindowsEndUnbinds) {
+    DroppingEdit edit;
+    CDataExchange exchange(m_parent, TRUE);
+    DDX_Control(&exchange, 1201, edit);
+    DDX_Control(&exchange, 1201, edit);
+    DDX_Control(&exchange, 4242, edit); // no such control: stays bound as it was
+    EXPECT_EQ(m_edit, edit.m_hWnd);
+
+    SendMessageA(m_edit, WM_CHAR, 'x', 0);
+    SendMessageA(m_edit, WM_CHAR, 'c', 0);
+    char text[16] = {};
+    GetWindowTextA(m_edit, text, sizeof text);
+    EXPECT_STREQ("c", text) << "one subclass, not two";
+
+    DestroyWindow(m_parent);
+    m_parent = nullptr;
+    EXPECT_EQ(nullptr, edit.m_hWnd);
+    EXPECT_FALSE(edit.HasWindow());
+}
+
+TEST_F(WindowFramework, ObjectGoingAwayFirstLeavesTheControlWorking) {
+    {
+        DroppingEdit edit;
+        ASSERT_TRUE(edit.SubclassDlgItem(1201, m_parent));
+    }
+    EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(m_edit));
+    SendMessageA(m_edit, WM_CHAR, 'x', 0);
+    char text[16] = {};
+    GetWindowTextA(m_edit, text, sizeof text);
+    EXPECT_STREQ("x", text);
+}
+
+TEST_F(WindowFramework, ObjectBoundToOneWindowRefusesAnother) {
+    HWND other = CreateWindowExA(0, "EDIT", "", WS_CHILD, 0, 30, 100, 20, m_parent, nullptr,
+                                 nullptr, nullptr);
+    CEdit edit;
+    ASSERT_TRUE(edit.SubclassWindow(m_edit));
+    EXPECT_FALSE(edit.SubclassWindow(other));
+    EXPECT_EQ(m_edit, edit.m_hWnd);
+    EXPECT_FALSE(edit.SubclassWindow(nullptr));
+}
+
+} // namespace
