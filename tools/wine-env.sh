@@ -1,5 +1,7 @@
 #!/bin/bash
-# Prepares the build tree's private Wine prefix (never the user's own).
+# Prepares the build tree's private Wine prefix (never the user's own) and installs the
+# simulated notebook's driver in it as an auto-start kernel service. Safe to rerun: when
+# nothing changed it starts no Wine process at all.
 #   tools/wine-env.sh BUILD_DIR
 set -euo pipefail
 build="$(cd "$1" && pwd)"
@@ -10,5 +12,39 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     wineboot -i >/dev/null 2>&1
     # Without a window manager, every window close otherwise waits about 2 s.
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+    wineserver -w
+fi
+
+driver="$build/sim/driver/vovudo.sys"
+simctl="$build/sim/control/simctl.exe"
+installed="$WINEPREFIX/drive_c/windows/system32/drivers/vovudo.sys"
+if [ ! -f "$driver" ]; then
+    echo "wine-env: $driver is not built; build the project first" >&2
+    exit 1
+fi
+
+changed=no
+if ! cmp -s "$driver" "$installed"; then
+    # A running session keeps the old driver loaded: end it before replacing the file.
+    wineserver -k >/dev/null 2>&1 || true
+    wineserver -w
+    cp "$driver" "$installed"
+    changed=yes
+fi
+# Auto start: the first process of every new session finds the device.
+if ! grep -q '^\[System\\\\CurrentControlSet\\\\Services\\\\vovudo\]' "$WINEPREFIX/system.reg"; then
+    wine sc create vovudo type= kernel start= auto \
+        binPath= 'C:\windows\system32\drivers\vovudo.sys' >/dev/null 2>&1
+    changed=yes
+fi
+
+if [ "$changed" = yes ]; then
+    # Already running (error 1056) is fine: the service starts with the session.
+    wine sc start vovudo >/dev/null 2>&1 || true
+    if [ -f "$simctl" ] && ! wine "$simctl" status; then
+        echo "wine-env: the simulated notebook's driver did not start" >&2
+        wineserver -k >/dev/null 2>&1 || true
+        exit 1
+    fi
     wineserver -w
 fi
