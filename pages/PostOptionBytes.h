@@ -1,0 +1,49 @@
+// The POST page's two BIOS options, memory test and silent boot, between reading,
+// applying and restoring. Free of <windows.h>: the check boxes stay with the page.
+#pragma once
+
+#include <cstdint>
+
+// A pending or applied byte that holds no value.
+constexpr uint8_t kNoValue = 0xFF;
+
+// Both options as the BIOS reported them. A failed read, or a reply that is neither
+// 0 (off) nor 1 (on), leaves its flag false and its box as it was.
+struct PostReading {
+    bool memTestRead;
+    uint8_t memTest;
+    bool silentBootRead;
+    uint8_t silentBoot;
+};
+
+// GetMemoryTest, then GetSilentBoot.
+PostReading ReadPostOptions();
+
+// Per option a pending byte (written at the next apply) and an applied byte (last
+// written in this run); kNoValue means none in both.
+class PostOptionBytes {
+public:
+    // The box now shows a tick (any nonzero check state) or not.
+    void ChooseMemTest(bool ticked) { m_nPendingMemTest = ticked ? 1 : 0; }
+    void ChooseSilentBoot(bool ticked) { m_nPendingSilentBoot = ticked ? 1 : 0; }
+
+    // When modified is 1: writes each pending value, silent boot first, remembers
+    // it as applied, clears it, and answers 1 (any change here wants a restart).
+    // Otherwise writes nothing and answers 0. Write results are not judged.
+    int ApplyPending(int32_t modified);
+    // Writes each applied value again, memory test first.
+    void WriteApplied() const;
+    // Nothing pending, nothing remembered.
+    void Forget();
+
+    uint8_t AppliedMemTest() const { return m_nAppliedMemTest; }
+    uint8_t AppliedSilentBoot() const { return m_nAppliedSilentBoot; }
+    uint8_t PendingMemTest() const { return m_nPendingMemTest; }
+    uint8_t PendingSilentBoot() const { return m_nPendingSilentBoot; }
+
+private:
+    uint8_t m_nAppliedMemTest = kNoValue;
+    uint8_t m_nAppliedSilentBoot = kNoValue;
+    uint8_t m_nPendingMemTest = kNoValue;
+    uint8_t m_nPendingSilentBoot = kNoValue;
+};
