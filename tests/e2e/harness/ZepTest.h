@@ -1,0 +1,64 @@
+// Base of the end-to-end tests of the program: a clean simulated notebook before each
+// test, steps that start the program up to its sheet or its password prompt, checks
+// for dialogs that must (not) appear, and a teardown that ends whatever is left.
+#pragma once
+
+#include "MessageBoxes.h"
+#include "Poll.h"
+#include "SheetDriver.h"
+#include "SimLog.h"
+#include "Windows.h"
+#include "ZepProcess.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace e2e {
+
+class ZepTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Starts zep.exe (another copy when second is true); records a failure and
+    // returns false when it cannot.
+    bool Launch(ZepProcess& process);
+    bool Launch() { return Launch(zep_); }
+    // Starts the program and waits for its sheet, or its password prompt; nullptr
+    // (with a failure recorded) when it does not appear in time.
+    HWND StartToSheet();
+    HWND StartToPrompt();
+    // Types text into the password prompt's field once the field has the focus (which
+    // starts a new entry) and presses Enter, as a user does.
+    ::testing::AssertionResult AnswerPrompt(HWND prompt, const std::string& text);
+    // Starts the program, answers its password prompt and waits for the sheet.
+    HWND StartThroughPrompt(const std::string& password);
+    // Starts the program to its sheet and shows the page at index.
+    bool StartOnPage(int index);
+
+    // The first window of a program started in a cold Wine session takes longer.
+    static DWORD FirstWindowTimeout();
+    // Call after something ended the Wine session's programs (a restart): the next
+    // program meets a cold desktop, and the keep-alive program is started again.
+    static void SessionRestarted();
+
+    // The program ends within timeoutMs without showing a new dialog first (dialogs
+    // open when called, which may be closing, do not count).
+    ::testing::AssertionResult EndsWithoutDialog(DWORD timeoutMs = kExitMs);
+    // No dialog other than except opens within kQuietMs.
+    ::testing::AssertionResult NoOtherDialogAppears(HWND except);
+    // Waits for a dialog with this title (a confirmation or the restart prompt).
+    HWND WaitForDialogTitled(const char* title);
+    // Waits for a message box, checks its text and answers OK.
+    ::testing::AssertionResult ExpectMessage(const std::string& text);
+
+    ZepProcess zep_;
+    SimNotebook sim_;
+    SheetDriver sheet_{nullptr};
+
+private:
+    static bool warm_;
+};
+
+} // namespace e2e

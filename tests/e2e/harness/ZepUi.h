@@ -1,0 +1,52 @@
+// What the end-to-end tests look for in the program: page positions, control ids,
+// dialog titles and the English texts of its messages.
+#pragma once
+
+namespace zepui {
+
+// Pages, in tab order.
+constexpr int kInfoPage = 0;
+constexpr int kPostPage = 1;
+constexpr int kPasswordPage = 3;
+
+// Controls.
+constexpr int kPageTitle = 1308;
+constexpr int kSilentBootBox = 1282;
+constexpr int kMemoryTestBox = 1283;
+constexpr int kChangePowerOnButton = 1180;
+constexpr int kChangeSetupButton = 1181;
+constexpr int kPromptText = 1227;
+constexpr int kPromptLabel = 1228;
+constexpr int kPromptField = 1154;
+constexpr int kEnablePasswordBox = 1267;
+constexpr int kNewPasswordField = 1304;
+constexpr int kConfirmPasswordField = 1301;
+constexpr int kLoadSettingsMessage = 1316;
+constexpr int kRestartMessage = 1300;
+
+// Right-click menu commands.
+constexpr int kLoadDefaultCommand = 32786;
+constexpr int kLoadPreviousCommand = 32787;
+
+// Dialog titles.
+constexpr char kLoadDefaultTitle[] = "Load Default BIOS Settings";
+constexpr char kLoadPreviousTitle[] = "Load Previous BIOS Settings";
+constexpr char kRestartTitle[] = "BIOS Settings Change";
+constexpr char kChangeSetupTitle[] = "Change Setup Password";
+constexpr char kChangePowerOnTitle[] = "Change Power-On Password";
+
+// Messages.
+constexpr char kNoServiceMessage[] = "VOVUDO service is not available. Program aborted.";
+constexpr char kBadBiosMessage[] = "Incorrect BIOS Version";
+constexpr char kInvalidPasswordMessage[] = "Invalid password.";
+constexpr char kThreeFailuresMessage[] = "Password incorrect over 3 times !!! Program Ends.";
+constexpr char kNotImplementedMessage[] = "Function Not Implemented Yet.";
+constexpr char kMismatchMessage[] = "The passwords you typed did not match.";
+
+// BIOS request groups and function numbers (BL) the tests arm faults on.
+constexpr unsigned short kSetupGroup = 0x9610;
+constexpr unsigned char kPasswordFunction = 0x08;
+constexpr unsigned char kLoadDefaultFunction = 0x14;
+constexpr unsigned char kSilentBootFunction = 0x16;
+
+} // namespace zepui

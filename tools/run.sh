@@ -1,0 +1,89 @@
+#!/bin/bash
+# Runs zep.exe on the simulated notebook: builds what is missing, brings the simulated
+# notebook up behind \\.\vovudo in the build tree's private Wine prefix, and starts the
+# program on it.
+#   tools/run.sh
+# With DISPLAY set, zep.exe opens on that display and the command returns when it ends.
+# Without a display it runs under a private Xvfb: a tour opens the sheet, every page,
+# the right-click menu with its About box and the sheet's dialogs (each answered No or
+# Cancel, so nothing is written), saves screenshots into ./screenshots/ and prints
+# their paths.
+# Settings persist in the simulated BIOS between runs, as a notebook's would.
+#   TARVELL_PROFILE  the simulated machine (default "default"; others: simctl profiles)
+#   TARVELL_BUILD    the build folder (default build/)
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build="${TARVELL_BUILD:-$root/build}"
+profile="${TARVELL_PROFILE:-default}"
+
+"$root/tools/setup.sh"
+if [ ! -f "$build/CMakeCache.txt" ]; then
+    cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
+          -DCMAKE_BUILD_TYPE=Release >/dev/null
+fi
+cmake --build "$build" -j"$(nproc)" --target zep vovudo simctl keepalive zeptour >/dev/null
+"$root/tools/wine-env.sh" "$build"
+
+export WINEPREFIX="$build/wineprefix" WINEARCH=win32 WINEDEBUG="${WINEDEBUG:--all}"
+zep="$build/app/zep.exe"
+simctl="$build/sim/control/simctl.exe"
+
+if [ -n "${DISPLAY:-}" ]; then
+    export WINEDLLOVERRIDES="mscoree,mshtml="
+    wine "$simctl" profile "$profile"
+    echo "run: zep.exe on $DISPLAY, simulated notebook \"$profile\""
+    wine "$zep"
+    exit 0
+fi
+
+# No display: a private X server, and no help viewer to wait for.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winhlp32.exe=d"
+# A session still running in this prefix keeps its own display: let it end first.
+wineserver -w
+xvfb_pid=""
+keepalive_pid=""
+cleanup() {
+    if [ -n "$keepalive_pid" ]; then
+        kill "$keepalive_pid" 2>/dev/null || true
+    fi
+    wineserver -k 2>/dev/null || true
+    wineserver -w 2>/dev/null || true
+    if [ -n "$xvfb_pid" ]; then
+        "$root/tools/xvfb-session.sh" stop "$xvfb_pid" || true
+    fi
+}
+trap cleanup EXIT
+trap 'exit 143' TERM INT
+
+session="$("$root/tools/xvfb-session.sh" start 120)"
+display="${session%% *}"
+xvfb_pid="${session##*XVFB_PID=}"
+export DISPLAY="${display#DISPLAY=}"
+wine "$build/tools/keepalive/keepalive.exe" &
+keepalive_pid=$!
+
+wine "$simctl" profile "$profile"
+shots="$PWD/screenshots"
+mkdir -p "$shots"
+echo "run: zep.exe under Xvfb $DISPLAY, simulated notebook \"$profile\"; screenshots:"
+
+# The tour asks for each picture with a line "shot NAME" and goes on at our answer.
+coproc TOUR { wine "$build/tests/e2e/zeptour.exe" tour "$zep"; }
+tour_pid=$TOUR_PID
+count=0
+while IFS= read -r line <&"${TOUR[0]}"; do
+    line="${line%$'\r'}"
+    case "$line" in
+    "shot "*)
+        count=$((count + 1))
+        file="$shots/$(printf '%02d' "$count")-${line#shot }.png"
+        import -display "$DISPLAY" -window root "$file"
+        echo "  $file"
+        echo next >&"${TOUR[1]}"
+        ;;
+    *) echo "$line" ;;
+    esac
+done
+status=0
+wait "$tour_pid" || status=$?
+exit "$status"
