@@ -54,8 +54,8 @@ int EnableModemRingWakeup(int on);
 int GetModemRingWakeup(uint8_t* on);
 int SetResumeTimer(uint8_t on, uint8_t second, uint8_t minute, uint8_t hour, uint16_t monthDay,
                    uint16_t year);
-int GetResumeTimer(uint8_t* on, uint8_t* second, uint8_t* minute, uint8_t* hour,
-                   uint16_t* monthDay, uint16_t* year);
+int GetResumeTimer(uint8_t* on, uint8_t* second, uint8_t* minute, uint8_t* hour, uint16_t* monthDay,
+                   uint16_t* year);
 int EnableBattLowBeep(int on);
 int GetBattLowBeep(uint8_t* on);
 int EnableSleepWhenBattLow(int on);

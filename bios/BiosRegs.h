@@ -32,12 +32,19 @@ static_assert(offsetof(BiosRegs, status) == 0 && offsetof(BiosRegs, eax) == 4 &&
               "register block layout is fixed by the driver");
 
 constexpr uint32_t kBiosCallFailed = 0xFFFFFFFFu;
-constexpr uint32_t kBiosIoctl = 0x222000u; // FILE_DEVICE_UNKNOWN, 0x800, METHOD_BUFFERED, ANY_ACCESS
+constexpr uint32_t kBiosIoctl =
+    0x222000u; // FILE_DEVICE_UNKNOWN, 0x800, METHOD_BUFFERED, ANY_ACCESS
 
 // Register part accessors (AL, AH, AX, ...), used to fill and decode blocks.
-inline uint8_t LowByte(uint32_t reg) { return static_cast<uint8_t>(reg & 0xFF); }
-inline uint8_t HighByte(uint32_t reg) { return static_cast<uint8_t>((reg >> 8) & 0xFF); }
-inline uint16_t LowWord(uint32_t reg) { return static_cast<uint16_t>(reg & 0xFFFF); }
+inline uint8_t LowByte(uint32_t reg) {
+    return static_cast<uint8_t>(reg & 0xFF);
+}
+inline uint8_t HighByte(uint32_t reg) {
+    return static_cast<uint8_t>((reg >> 8) & 0xFF);
+}
+inline uint16_t LowWord(uint32_t reg) {
+    return static_cast<uint16_t>(reg & 0xFFFF);
+}
 inline uint32_t MakeWord(uint8_t high, uint8_t low) {
     return (static_cast<uint32_t>(high) << 8) | low;
 }

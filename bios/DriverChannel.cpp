@@ -11,7 +11,9 @@ HANDLE g_driver = INVALID_HANDLE_VALUE;
 
 } // namespace
 
-void SetDriverDevice(const DriverDevice* device) { g_device = device ? device : &kSystemDevice; }
+void SetDriverDevice(const DriverDevice* device) {
+    g_device = device ? device : &kSystemDevice;
+}
 
 bool OpenDriver() {
     g_driver = g_device->createFile("\\\\.\\vovudo", GENERIC_READ, FILE_SHARE_READ, nullptr,

@@ -32,23 +32,23 @@
 #define IDC_ABOUT_RIGHTS 1320
 
 // Texts
-#define IDS_PRODUCT_NAME 230       // "Tarvell": product name, sheet caption, prompt caption
-#define IDS_NO_SERVICE 339         // driver missing
-#define IDS_BAD_BIOS_VERSION 244   // BIOS without the call interface
-#define IDS_LOAD_DEFAULT 303       // menu text and confirmation title
-#define IDS_LOAD_PREVIOUS 304      // menu text and confirmation title
+#define IDS_PRODUCT_NAME 230     // "Tarvell": product name, sheet caption, prompt caption
+#define IDS_NO_SERVICE 339       // driver missing
+#define IDS_BAD_BIOS_VERSION 244 // BIOS without the call interface
+#define IDS_LOAD_DEFAULT 303     // menu text and confirmation title
+#define IDS_LOAD_PREVIOUS 304    // menu text and confirmation title
 #define IDS_CONFIRM_DEFAULT 305
 #define IDS_CONFIRM_PREVIOUS 306
-#define IDS_SETTINGS_CHANGE 308    // restart prompt title
+#define IDS_SETTINGS_CHANGE 308 // restart prompt title
 #define IDS_RESTART_QUESTION 248
 #define IDS_YES 328
 #define IDS_NO 329
-#define IDS_NOT_IMPLEMENTED 330    // LoadSetupDefault failed
+#define IDS_NOT_IMPLEMENTED 330 // LoadSetupDefault failed
 #define IDS_ABOUT_MENU 332
 #define IDS_ABOUT_TITLE 333
 #define IDS_VERSION 334
 #define IDS_RIGHTS 340
-#define IDS_OK 258                 // shared by every dialog's OK button
-#define IDS_CANCEL 259             // shared by every dialog's Cancel button
+#define IDS_OK 258     // shared by every dialog's OK button
+#define IDS_CANCEL 259 // shared by every dialog's Cancel button
 
 #endif
