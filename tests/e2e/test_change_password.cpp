@@ -190,27 +190,4 @@ TEST_F(ChangePassword, CancelUndoesClicksOnTheBox) {
     EXPECT_TRUE(PasswordWrites().empty()) << Describe(sim_.Log());
 }
 
-TEST_F(ChangePassword, PowerOnPasswordChangeOffersARestart) {
-    OpenPasswordPage();
-    if (HasFatalFailure() || IsSkipped())
-        return;
-    HWND dialog = OpenDialog(zepui::kChangePowerOnButton, zepui::kChangePowerOnTitle);
-    ASSERT_NE(dialog, nullptr);
-    ASSERT_TRUE(Click(Control(dialog, zepui::kEnablePasswordBox)));
-    ASSERT_TRUE(TypeInto(dialog, zepui::kNewPasswordField, "q"));
-    ASSERT_TRUE(TypeInto(dialog, zepui::kConfirmPasswordField, "q"));
-    ASSERT_TRUE(Close(dialog, IDOK));
-    ASSERT_TRUE(sheet_.PressOk());
-    HWND restart = WaitForDialogTitled(zepui::kRestartTitle);
-    ASSERT_NE(restart, nullptr) << "a power-on password change asks for a restart";
-    const std::vector<BiosRequest> writes = PasswordWrites();
-    ASSERT_EQ(writes.size(), 1u) << Describe(sim_.Log());
-    EXPECT_EQ(writes[0].name, "SetChkPowerOnPasswd");
-    EXPECT_EQ(writes[0].bx, 0x0207);
-    EXPECT_EQ(writes[0].buffer, ScanCodesOf("q"));
-    ASSERT_TRUE(ClickLater(Control(restart, IDCANCEL)));
-    EXPECT_TRUE(EndsWithoutDialog());
-    EXPECT_EQ(sim_.Settings().powerOnPasswordLength, 1);
-}
-
 } // namespace
