@@ -38,29 +38,10 @@ fi
 
 # No display: a private X server, and no help viewer to wait for.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winhlp32.exe=d"
-# A session still running in this prefix keeps its own display: let it end first.
-wineserver -w
-xvfb_pid=""
-keepalive_pid=""
-cleanup() {
-    if [ -n "$keepalive_pid" ]; then
-        kill "$keepalive_pid" 2>/dev/null || true
-    fi
-    wineserver -k 2>/dev/null || true
-    wineserver -w 2>/dev/null || true
-    if [ -n "$xvfb_pid" ]; then
-        "$root/tools/xvfb-session.sh" stop "$xvfb_pid" || true
-    fi
-}
-trap cleanup EXIT
+. "$root/tools/gui-session.sh"
+trap gui_session_stop EXIT
 trap 'exit 143' TERM INT
-
-session="$("$root/tools/xvfb-session.sh" start 120)"
-display="${session%% *}"
-xvfb_pid="${session##*XVFB_PID=}"
-export DISPLAY="${display#DISPLAY=}"
-wine "$build/tools/keepalive/keepalive.exe" &
-keepalive_pid=$!
+gui_session_start "$build/tools/keepalive/keepalive.exe"
 
 wine "$simctl" profile "$profile"
 shots="$PWD/screenshots"

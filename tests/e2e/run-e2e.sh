@@ -25,39 +25,20 @@ if [ ! -f "$keepalive" ]; then
     exit 1
 fi
 "$root/tools/wine-env.sh" "$build"
-# A session still running in this prefix keeps its own display: let it end first.
-wineserver -w
 
-xvfb_pid=""
-keepalive_pid=""
+. "$root/tools/gui-session.sh"
 simctl="$build/sim/control/simctl.exe"
 cleanup() {
     # Leave the build tree's notebook as a fresh one, not as the last test left it.
-    if [ -n "$keepalive_pid" ] && [ -f "$simctl" ]; then
+    if [ -n "$GUI_KEEPALIVE_PID" ] && [ -f "$simctl" ]; then
         wine "$simctl" reset >/dev/null 2>&1 || true
     fi
-    if [ -n "$keepalive_pid" ]; then
-        kill "$keepalive_pid" 2>/dev/null || true
-    fi
-    # Ends the rest of this prefix's session (the program, the driver host).
-    wineserver -k 2>/dev/null || true
-    wineserver -w 2>/dev/null || true
-    if [ -n "$xvfb_pid" ]; then
-        "$root/tools/xvfb-session.sh" stop "$xvfb_pid" || true
-    fi
+    gui_session_stop
 }
 trap cleanup EXIT
 trap 'exit 143' TERM INT
 
-session="$("$root/tools/xvfb-session.sh" start 120)"
-display="${session%% *}"
-xvfb_pid="${session##*XVFB_PID=}"
-export DISPLAY="${display#DISPLAY=}"
-
-# The first program of the session: its windows go to our display, and it keeps Wine's
-# desktop process up between the programs the test starts.
-wine "$keepalive" &
-keepalive_pid=$!
+gui_session_start "$keepalive"
 # Tests start it again after something ended the session's programs.
 export E2E_KEEPALIVE_EXE="$keepalive"
 
