@@ -1,6 +1,7 @@
 #include "SystemProbe.h"
 
 #include "BiosCatalogue.h"
+#include "PlaceholderText.h"
 #include "SystemProbeCpu.h"
 #include "page_info_ids.h"
 
@@ -94,8 +95,8 @@ Text ParallelModeText(const TextSource& texts, uint8_t mode, uint8_t dma) {
         return Load(texts, IDS_INFO_MODE_EPP);
     case 3: {
         Text text;
-        FormatNumberText(Load(texts, IDS_INFO_MODE_ECP_DMA).chars, dma, text.chars,
-                         sizeof text.chars);
+        FillNumberPlaceholder(Load(texts, IDS_INFO_MODE_ECP_DMA).chars, dma, text.chars,
+                              sizeof text.chars);
         return text;
     }
     case 4:
@@ -239,8 +240,8 @@ void AddSerialPortRows(RowSink& sink, const PortSource& ports, uint8_t port) {
         return;
     }
     Text label;
-    FormatNumberText(Load(sink, IDS_INFO_SERIAL_PORT_N).chars, port + 1, label.chars,
-                     sizeof label.chars);
+    FillNumberPlaceholder(Load(sink, IDS_INFO_SERIAL_PORT_N).chars, port + 1, label.chars,
+                          sizeof label.chars);
     uint8_t flags = 0;
     uint16_t ioBase = 0;
     uint8_t irq = 0;

@@ -19,8 +19,3 @@ public:
 
 // Copies source into text, cut to size - 1 characters; nothing when size is 0.
 void CopyText(const char* source, char* text, size_t size);
-
-// Copies pattern into text with its first "%d" replaced by number in decimal; every
-// other character, '%' included, is copied as it stands. A translated pattern can
-// therefore never make the formatting read arguments that are not there.
-void FormatNumberText(const char* pattern, long number, char* text, size_t size);

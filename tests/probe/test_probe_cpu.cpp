@@ -1,6 +1,7 @@
 // Processor texts: the speed tables (their odd cells included), the 0xFF/0xFF rule, the
 // gaps in the type tables, and bounded output.
 #include "ProbeTestSupport.h"
+#include "PlaceholderText.h"
 #include "SystemProbeCpu.h"
 
 #include <gtest/gtest.h>
@@ -122,21 +123,21 @@ TEST_F(CpuTextTest, SmallBuffersAreCutAndTerminated) {
     EXPECT_EQ('X', untouched);
 }
 
-TEST(FormatNumberText, ReplacesOnlyTheFirstPlaceholder) {
+TEST(FillNumberPlaceholder, ReplacesOnlyTheFirstPlaceholder) {
     char text[32];
-    FormatNumberText("Serial Port %d", 2, text, sizeof text);
+    FillNumberPlaceholder("Serial Port %d", 2, text, sizeof text);
     EXPECT_STREQ("Serial Port 2", text);
-    FormatNumberText("ECP (DMA %d )", 3, text, sizeof text);
+    FillNumberPlaceholder("ECP (DMA %d )", 3, text, sizeof text);
     EXPECT_STREQ("ECP (DMA 3 )", text);
-    FormatNumberText("%d%d %s %n", -7, text, sizeof text);
+    FillNumberPlaceholder("%d%d %s %n", -7, text, sizeof text);
     EXPECT_STREQ("-7%d %s %n", text); // nothing else is taken for a format
-    FormatNumberText("no number", 5, text, sizeof text);
+    FillNumberPlaceholder("no number", 5, text, sizeof text);
     EXPECT_STREQ("no number", text);
-    FormatNumberText(nullptr, 5, text, sizeof text);
+    FillNumberPlaceholder(nullptr, 5, text, sizeof text);
     EXPECT_STREQ("", text);
 
     char small[6];
-    FormatNumberText("Port %d", 12345, small, sizeof small);
+    FillNumberPlaceholder("Port %d", 12345, small, sizeof small);
     EXPECT_STREQ("Port ", small);
 }
 
