@@ -4,6 +4,7 @@
 #pragma once
 
 #include "ZepTest.h"
+#include "ZepUi.h"
 
 #include <commctrl.h>
 
@@ -14,10 +15,10 @@ namespace settingspages {
 
 // Pages, in tab order of the five-page sheet.
 constexpr int kBootPage = 2;
-constexpr int kPasswordPage = 3;
+using zepui::kPasswordPage;
 constexpr int kDisplayPage = 4;
 
-constexpr int kPageTitle = 1308;
+using zepui::kPageTitle;
 
 // Boot Sequence page.
 constexpr int kCdromBox = 1182;
@@ -26,13 +27,13 @@ constexpr int kBootGroup = 1225;
 constexpr int kSequenceLabel = 1226;
 
 // Password page and its change dialog.
-constexpr int kChangePowerOnButton = 1180;
-constexpr int kChangeSetupButton = 1181;
-constexpr int kEnablePasswordBox = 1267;
-constexpr int kNewPasswordField = 1304;
-constexpr int kConfirmPasswordField = 1301;
-constexpr char kChangePowerOnTitle[] = "Change Power-On Password";
-constexpr char kChangeSetupTitle[] = "Change Setup Password";
+using zepui::kChangePowerOnButton;
+using zepui::kChangePowerOnTitle;
+using zepui::kChangeSetupButton;
+using zepui::kChangeSetupTitle;
+using zepui::kConfirmPasswordField;
+using zepui::kEnablePasswordBox;
+using zepui::kNewPasswordField;
 
 // Display Device page.
 constexpr int kBootAuto = 1155;
@@ -48,9 +49,9 @@ constexpr char kNoMonitorMessage[] =
     "No monitor connects to your computer. Display restores to LCD panel.";
 
 // Sheet.
-constexpr int kLoadPreviousCommand = 32787;
-constexpr char kLoadPreviousTitle[] = "Load Previous BIOS Settings";
-constexpr char kRestartTitle[] = "BIOS Settings Change";
+using zepui::kLoadPreviousCommand;
+using zepui::kLoadPreviousTitle;
+using zepui::kRestartTitle;
 
 class SettingsPageTest : public e2e::ZepTest {
 protected:
