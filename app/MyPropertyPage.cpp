@@ -11,7 +11,10 @@ int CMyPropertyPage::ApplySettings() {
 
 void CMyPropertyPage::RestorePreviousSettings() {}
 
-void CMyPropertyPage::SetPageModified(BOOL) {}
+void CMyPropertyPage::SetPageModified(BOOL modified) {
+    SetModified(modified);
+    m_bModified = modified;
+}
 
 BOOL CMyPropertyPage::OnInitDialog() {
     CPropertyPage::OnInitDialog();

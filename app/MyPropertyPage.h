@@ -23,9 +23,11 @@ public:
     // Writes again what this page last applied, then reloads the page from the BIOS.
     // Does nothing while the page window does not exist. Base: does nothing.
     virtual void RestorePreviousSettings();
-    // Records whether the page has unapplied changes (and tells the sheet with
-    // SetModified). Base: does nothing.
-    virtual void SetPageModified(BOOL modified);
+    // Records whether the page has unapplied changes and tells the sheet with
+    // SetModified (which enables Apply).
+    void SetPageModified(BOOL modified);
+    // 1 while the page has changes that Apply has not written yet.
+    int32_t IsPageModified() const { return m_bModified; }
 
     // Text of control controlId of this page = string stringId (at most 255 characters).
     void SetItemTextFromResource(int controlId, UINT stringId);
@@ -45,5 +47,6 @@ protected:
     void DoDataExchange(CDataExchange* pDX) override;
 
     CFont m_titleFont;
+    int32_t m_bModified = 0;
     LOGFONTA m_titleLogFont = {};
 };

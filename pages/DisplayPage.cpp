@@ -102,11 +102,6 @@ void CDisplayPage::RestorePreviousSettings() {
     ReloadBootDisplay();
 }
 
-void CDisplayPage::SetPageModified(BOOL modified) {
-    SetModified(modified);
-    m_bModified = modified;
-}
-
 void CDisplayPage::ReadFromBios() {
     m_bRangesKnown = ReadDisplayRanges(m_ranges);
     if (m_bRangesKnown) {

@@ -22,7 +22,6 @@ public:
     // Nothing while the page was never shown.
     void RestorePreviousSettings() override;
     // Tells the sheet and remembers whether the page has unapplied changes.
-    void SetPageModified(BOOL modified) override;
 
 protected:
     // Binds the picture and the two sliders.
@@ -58,5 +57,4 @@ private:
     BootDisplayState m_bootDisplay; // pending and applied boot display code
     DisplayRanges m_ranges = {};
     bool m_bRangesKnown = false;
-    int32_t m_bModified = 0;
 };

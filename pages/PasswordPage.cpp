@@ -86,11 +86,6 @@ void CPasswordPage::RestorePreviousSettings() {
     ReloadFromBios();
 }
 
-void CPasswordPage::SetPageModified(BOOL modified) {
-    SetModified(modified);
-    m_bModified = modified;
-}
-
 void CPasswordPage::ReadFromBios() {
     PasswordEntry entry = ReadPasswordState(PowerOn);
     m_powerOnDlg.SetEntry(entry);

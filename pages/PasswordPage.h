@@ -21,7 +21,6 @@ public:
     // while the page was never shown.
     void RestorePreviousSettings() override;
     // Tells the sheet and remembers whether the page has unapplied changes.
-    void SetPageModified(BOOL modified) override;
 
 protected:
     // Binds the picture.
@@ -45,7 +44,6 @@ private:
 
     CPaletteBitmap m_picture;
     PasswordChanges m_changes; // changed and applied flags, the entries last written
-    int32_t m_bModified = 0;
     CChangePasswordDlg m_setupDlg;
     CChangePasswordDlg m_powerOnDlg;
 };

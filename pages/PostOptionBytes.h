@@ -2,10 +2,9 @@
 // applying and restoring. Free of <windows.h>: the check boxes stay with the page.
 #pragma once
 
-#include <cstdint>
+#include "BiosOption.h"
 
-// A pending or applied byte that holds no value.
-constexpr uint8_t kNoValue = 0xFF;
+#include <cstdint>
 
 // Both options as the BIOS reported them. A failed read, or a reply that is neither
 // 0 (off) nor 1 (on), leaves its flag false and its box as it was.

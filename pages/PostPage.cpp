@@ -47,11 +47,6 @@ void CPostPage::RestorePreviousSettings() {
     ReloadFromBios();
 }
 
-void CPostPage::SetPageModified(BOOL modified) {
-    SetModified(modified);
-    m_bModified = modified;
-}
-
 void CPostPage::ReadFromBios() {
     const PostReading reading = ReadPostOptions();
     if (reading.memTestRead)

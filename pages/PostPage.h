@@ -19,7 +19,6 @@ public:
     // page. Nothing while the page was never shown.
     void RestorePreviousSettings() override;
     // Tells the sheet and remembers whether the page has unapplied changes.
-    void SetPageModified(BOOL modified) override;
 
 protected:
     // Binds the picture control.
@@ -37,5 +36,4 @@ private:
 
     CPaletteBitmap m_picture;
     PostOptionBytes m_options; // the pending and applied bytes of both options
-    int32_t m_bModified = 0;
 };

@@ -74,11 +74,6 @@ void CStartupPage::RestorePreviousSettings() {
     m_state.Forget();
 }
 
-void CStartupPage::SetPageModified(BOOL modified) {
-    SetModified(modified);
-    m_bModified = modified;
-}
-
 void CStartupPage::ReadFromBios() {
     BootChoices choices{};
     if (!ReadBootChoices(choices))

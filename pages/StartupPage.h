@@ -20,7 +20,6 @@ public:
     // while the page was never shown.
     void RestorePreviousSettings() override;
     // Tells the sheet and remembers whether the page has unapplied changes.
-    void SetPageModified(BOOL modified) override;
 
 protected:
     // Binds the sequence list and the picture.
@@ -38,5 +37,4 @@ private:
     CComboBox m_sequenceCombo;
     CPaletteBitmap m_picture;
     BootOrderState m_state; // pending and applied choices, and the last list written
-    int32_t m_bModified = 0;
 };

@@ -84,11 +84,6 @@ void FakePage::RestorePreviousSettings() {
     PageJournal().push_back("restore " + std::to_string(m_nIndex));
 }
 
-void FakePage::SetPageModified(BOOL modified) {
-    SetModified(modified);
-    m_bModified = modified;
-}
-
 bool FakePage::OnNotify(NMHDR* header, LRESULT& result) {
     if (header->code == static_cast<UINT>(PSN_APPLY))
         PageJournal().push_back("PSN_APPLY " + std::to_string(m_nIndex));

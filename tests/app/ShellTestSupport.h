@@ -42,8 +42,6 @@ public:
     ~FakePage() override;
     int ApplySettings() override;
     void RestorePreviousSettings() override;
-    void SetPageModified(BOOL modified) override;
-    BOOL m_bModified = FALSE;
 
 protected:
     // Records the platform's page notifications that the sheet must never cause.
