@@ -1,11 +1,6 @@
-# Cross toolchain: 32-bit Windows programs built with Debian's MinGW-w64.
-# The -posix variants provide std::mutex and std::thread, which GoogleTest needs.
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR i686)
-set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+# Cross toolchain of the build: 32-bit Windows programs built with Debian's MinGW-w64.
+# The -posix variants provide std::mutex and std::thread, which GoogleTest needs; the
+# libraries, tests and tools are built with them. The shipped programs come from the
+# nested build that cmake/ShippedPrograms.cmake sets up with mingw-i686-win32.cmake.
+set(TARVELL_THREAD_MODEL posix)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-i686-common.cmake)

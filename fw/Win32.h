@@ -1,5 +1,5 @@
 // The one place the framework includes the Win32 headers, with the API level it
-// needs (window subclassing from comctl32 5.8, list views, trackbars, up-downs).
+// needs (list views, trackbars, up-downs).
 #pragma once
 
 #ifndef WINVER

@@ -2,8 +2,16 @@
 
 namespace {
 
-// Identifies the framework's subclass among others on the same window.
-const UINT_PTR kSubclassId = 0x7A11;
+// Window properties of a routed window: the bound object, and the procedure that
+// RoutingProc replaced and passes messages on to. The procedure stays on the window
+// as long as RoutingProc is installed, so a subclass installed later on top of ours
+// keeps a working chain after the object lets go.
+const char kObjectProperty[] = "Tarvell.CWnd";
+const char kSuperProcProperty[] = "Tarvell.SuperProc";
+
+WNDPROC SuperProcOf(HWND window) {
+    return reinterpret_cast<WNDPROC>(::GetPropA(window, kSuperProcProperty));
+}
 
 POINT PointFromLParam(LPARAM lParam) {
     POINT point = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
@@ -34,7 +42,7 @@ bool CWnd::SubclassWindow(HWND window) {
         return false;
     if (m_bSubclassed)
         return m_hWnd == window;
-    if (!::SetWindowSubclass(window, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this)))
+    if (!InstallRouting(window) || !::SetPropA(window, kObjectProperty, this))
         return false;
     m_hWnd = window;
     m_bSubclassed = true;
@@ -47,29 +55,60 @@ bool CWnd::SubclassDlgItem(int controlId, HWND parent) {
 
 HWND CWnd::UnsubclassWindow() {
     HWND window = m_hWnd;
-    if (m_bSubclassed && window)
-        ::RemoveWindowSubclass(window, SubclassProc, kSubclassId);
+    if (m_bSubclassed && window && ::GetPropA(window, kObjectProperty) == this) {
+        ::RemovePropA(window, kObjectProperty);
+        RemoveRoutingIfOnTop(window);
+    }
     m_bSubclassed = false;
     m_hWnd = nullptr;
     return window;
 }
 
 CWnd* CWnd::FromHandlePermanent(HWND window) {
-    DWORD_PTR refData = 0;
-    if (!window || !::GetWindowSubclass(window, SubclassProc, kSubclassId, &refData))
+    if (!window || !SuperProcOf(window))
         return nullptr;
-    return reinterpret_cast<CWnd*>(refData);
+    return static_cast<CWnd*>(::GetPropA(window, kObjectProperty));
 }
 
-LRESULT CALLBACK CWnd::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                    UINT_PTR, DWORD_PTR refData) {
-    CWnd* self = reinterpret_cast<CWnd*>(refData);
+bool CWnd::InstallRouting(HWND window) {
+    if (SuperProcOf(window))
+        return true; // installed before and still in the chain
+    const LONG_PTR super =
+        ::SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RoutingProc));
+    if (!super)
+        return false;
+    if (!::SetPropA(window, kSuperProcProperty, reinterpret_cast<HANDLE>(super))) {
+        ::SetWindowLongPtrA(window, GWLP_WNDPROC, super);
+        return false;
+    }
+    return true;
+}
+
+void CWnd::RemoveRoutingIfOnTop(HWND window) {
+    // Under a later subclass our procedure cannot come off without cutting that one's
+    // chain: it stays and passes every message on.
+    if (::GetWindowLongPtrA(window, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(RoutingProc))
+        return;
+    ::SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SuperProcOf(window)));
+    ::RemovePropA(window, kSuperProcProperty);
+}
+
+LRESULT CALLBACK CWnd::RoutingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    const WNDPROC super = SuperProcOf(window);
+    CWnd* self = static_cast<CWnd*>(::GetPropA(window, kObjectProperty));
+    if (!self) {
+        // Left in place under a later subclass: pass on.
+        const LRESULT result = super ? ::CallWindowProcA(super, window, message, wParam, lParam)
+                                     : ::DefWindowProcA(window, message, wParam, lParam);
+        if (message == WM_NCDESTROY)
+            ::RemovePropA(window, kSuperProcProperty);
+        return result;
+    }
     if (message == WM_NCDESTROY) {
         // The window goes away: let it finish, then forget it.
-        LRESULT result = ::DefSubclassProc(window, message, wParam, lParam);
-        ::RemoveWindowSubclass(window, SubclassProc, kSubclassId);
-        self->m_bSubclassed = false;
-        self->m_hWnd = nullptr;
+        const LRESULT result = ::CallWindowProcA(super, window, message, wParam, lParam);
+        self->UnsubclassWindow();
+        ::RemovePropA(window, kSuperProcProperty);
         return result;
     }
     const CurrentMessage saved = self->m_current;
@@ -80,7 +119,12 @@ LRESULT CALLBACK CWnd::SubclassProc(HWND window, UINT message, WPARAM wParam, LP
 }
 
 LRESULT CWnd::Default() {
-    return ::DefSubclassProc(m_hWnd, m_current.message, m_current.wParam, m_current.lParam);
+    return CallOwnProcedure(m_current.message, m_current.wParam, m_current.lParam);
+}
+
+LRESULT CWnd::CallOwnProcedure(UINT message, WPARAM wParam, LPARAM lParam) {
+    const WNDPROC super = m_hWnd ? SuperProcOf(m_hWnd) : nullptr;
+    return super ? ::CallWindowProcA(super, m_hWnd, message, wParam, lParam) : 0;
 }
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -1,7 +1,8 @@
 // CWnd: a C++ object bound to one window. Windows created elsewhere (dialog
-// controls, the property sheet) are subclassed: their messages pass through the
-// one callback SubclassProc, which calls WindowProc on the bound object, which
-// hands the common messages to the virtual On... handlers below.
+// controls, the property sheet) are subclassed: their window procedure is replaced
+// by RoutingProc, which calls WindowProc on the bound object (kept in a window
+// property), which hands the common messages to the virtual On... handlers below.
+// Plain window-procedure subclassing: it works with every common-controls version.
 #pragma once
 
 #include "Win32.h"
@@ -67,6 +68,8 @@ protected:
     // Only for subclassed windows: a dialog procedure gets the system's handling by
     // declining (returning false from the handler).
     virtual LRESULT Default();
+    // The window's own procedure on another message (subclassed windows only).
+    LRESULT CallOwnProcedure(UINT message, WPARAM wParam, LPARAM lParam);
 
     // Handlers. Each returns true when it handled the message (its answer in the
     // out-parameter where there is one); false gives the message to the window's own
@@ -125,8 +128,10 @@ protected:
     CurrentMessage m_current = {0, 0, 0};
 
 private:
-    static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                         UINT_PTR subclassId, DWORD_PTR refData);
+    static LRESULT CALLBACK RoutingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    // Puts RoutingProc in front of the window's procedure unless it is there already.
+    static bool InstallRouting(HWND window);
+    static void RemoveRoutingIfOnTop(HWND window);
     bool m_bSubclassed = false;
 };
 

@@ -56,7 +56,7 @@ bool CScanCodeEdit::OnChar(UINT character, LPARAM keyData) {
     if (verdict == KeyVerdict::PassOn && character != kBackspaceChar) {
         // The edit shows a mask character either way; a stand-in keeps the typed
         // character out of the edit's own text buffer.
-        ::DefSubclassProc(m_hWnd, WM_CHAR, kStandInCharacter, keyData);
+        CallOwnProcedure(WM_CHAR, kStandInCharacter, keyData);
         return true;
     }
     return Act(verdict);

@@ -21,11 +21,11 @@ if [ ! -f "$build/CMakeCache.txt" ]; then
     cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
           -DCMAKE_BUILD_TYPE=Release >/dev/null
 fi
-cmake --build "$build" -j"$(nproc)" --target zep vovudo simctl keepalive zeptour >/dev/null
+cmake --build "$build" -j"$(nproc)" --target shipped vovudo simctl keepalive zeptour >/dev/null
 "$root/tools/wine-env.sh" "$build"
 
 export WINEPREFIX="$build/wineprefix" WINEARCH=win32 WINEDEBUG="${WINEDEBUG:--all}"
-zep="$build/app/zep.exe"
+zep="$build/shipped/app/zep.exe"
 simctl="$build/sim/control/simctl.exe"
 
 if [ -n "${DISPLAY:-}" ]; then

@@ -159,6 +159,38 @@ TEST_F(WindowFramework, ObjectGoingAwayFirstLeavesTheControlWorking) {
     EXPECT_STREQ("x", text);
 }
 
+// A plain subclass installed on top of the framework's: it counts WM_CHAR.
+WNDPROC g_belowCounter = nullptr;
+int g_countedChars = 0;
+LRESULT CALLBACK CountingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_CHAR)
+        ++g_countedChars;
+    return CallWindowProcA(g_belowCounter, window, message, wParam, lParam);
+}
+
+TEST_F(WindowFramework, LaterSubclassKeepsItsChainWhenTheObjectLetsGo) {
+    g_countedChars = 0;
+    {
+        DroppingEdit edit;
+        ASSERT_TRUE(edit.SubclassWindow(m_edit));
+        g_belowCounter = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrA(m_edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CountingProc)));
+        SendMessageA(m_edit, WM_CHAR, 'x', 0);
+    }
+    SendMessageA(m_edit, WM_CHAR, 'x', 0);
+    char text[16] = {};
+    GetWindowTextA(m_edit, text, sizeof text);
+    EXPECT_STREQ("x", text) << "dropped while bound, typed after";
+    EXPECT_EQ(2, g_countedChars);
+
+    DroppingEdit again;
+    ASSERT_TRUE(again.SubclassWindow(m_edit));
+    SendMessageA(m_edit, WM_CHAR, 'x', 0);
+    GetWindowTextA(m_edit, text, sizeof text);
+    EXPECT_STREQ("x", text) << "a new object is routed again";
+    EXPECT_EQ(3, g_countedChars);
+}
+
 TEST_F(WindowFramework, ObjectBoundToOneWindowRefusesAnother) {
     HWND other = CreateWindowExA(0, "EDIT", "", WS_CHILD, 0, 30, 100, 20, m_parent, nullptr,
                                  nullptr, nullptr);
