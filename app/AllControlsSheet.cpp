@@ -5,6 +5,7 @@
 #include "LoadSettingsDlg.h"
 #include "RestartDlg.h"
 #include "RestartWindows.h"
+#include "WindowsVersion.h"
 #include "WinApp.h"
 #include "app_ids.h"
 
@@ -62,9 +63,7 @@ CAllControlsSheet::~CAllControlsSheet() {
 }
 
 void CAllControlsSheet::DetectWindowsVersion() {
-    OSVERSIONINFOA info = {};
-    info.dwOSVersionInfoSize = sizeof info;
-    m_bWindows5OrLater = (::GetVersionExA(&info) && info.dwMajorVersion > 4) ? 1 : 0;
+    m_bWindows5OrLater = IsWindows5OrLaterSystem() ? 1 : 0;
 }
 
 CMyPropertyPage* CAllControlsSheet::GetSettingsPage(int index) const {

@@ -26,6 +26,11 @@ bool ReadLevel(int (*get)(uint8_t*), const LevelRange* range, uint8_t& level) {
     return true;
 }
 
+bool PanelHasContrast() {
+    uint8_t panelType = 0;
+    return GetPanelType(&panelType) && panelType != 0;
+}
+
 uint8_t LevelFromPosition(int position) {
     if (position < 0)
         return 0;

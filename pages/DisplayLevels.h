@@ -31,5 +31,8 @@ bool ReadDisplayRanges(DisplayRanges& ranges);
 // cannot show such a level, and its label must not claim it either.
 bool ReadLevel(int (*get)(uint8_t*), const LevelRange* range, uint8_t& level);
 
+// GetPanelType. False when it fails or the type is 0: that panel's contrast cannot be set.
+bool PanelHasContrast();
+
 // A slider position as a level byte: positions below 0 give 0, above 255 give 255.
 uint8_t LevelFromPosition(int position);

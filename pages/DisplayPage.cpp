@@ -1,6 +1,7 @@
 #include "DisplayPage.h"
 
 #include "BiosCatalogue.h"
+#include "DisplaySwitch.h"
 #include "PageFactories.h"
 #include "PlaceholderText.h"
 #include "WinApp.h"
@@ -139,8 +140,7 @@ void CDisplayPage::ReadFromBios() {
         }
     }
 
-    uint8_t panelType = 0;
-    if (!GetPanelType(&panelType) || panelType == 0)
+    if (!PanelHasContrast())
         ShowLevelControls(false, true, SW_HIDE);
 }
 
@@ -207,7 +207,7 @@ void CDisplayPage::EnableLevelControls(BOOL enable) {
 void CDisplayPage::SwitchWithMonitor(int buttonId, uint8_t device) {
     if (IsDlgButtonChecked(buttonId) != BST_CHECKED)
         return;
-    if (CheckMonitorConnected()) {
+    if (!MonitorMissingFor(device)) {
         SetDisplayDevice(device);
         if (device == kDisplayExternal)
             EnableLevelControls(FALSE);

@@ -8,9 +8,6 @@
 
 namespace {
 
-constexpr uint8_t kFirstIdeDrive = 0x80;
-constexpr uint8_t kSecondIdeDrive = 0x82;
-
 // Every label the "Device" column is sized for, whatever rows appear.
 const UINT kMeasuredLabels[] = {
     IDS_INFO_COLUMN_DEVICE,   IDS_INFO_CPU,
@@ -51,18 +48,7 @@ void CInfoViewerPage::FillList() {
     m_list.InsertColumn(1, heading, LVCFMT_LEFT,
                         bounds.right - bounds.left - 2 * GetSystemMetrics(SM_CXBORDER));
 
-    const SystemPortSource ports(IsWindows5OrLater());
-    AddCpuRows(*this);
-    AddTotalMemoryRow(*this);
-    AddVideoRamRow(*this);
-    AddIdeRow(*this, kFirstIdeDrive);
-    AddIdeRow(*this, kSecondIdeDrive);
-    AddSerialPortRows(*this, ports, 0);
-    AddSerialPortRows(*this, ports, 1);
-    AddParallelPortRows(*this, ports);
-    AddInternalCacheRow(*this);
-    AddExternalCacheRow(*this);
-    AddPointingDeviceRow(*this);
+    AddInformationRows(*this, SystemPortSource(IsWindows5OrLater()));
 }
 
 int CInfoViewerPage::GetLabelColumnWidth() {

@@ -2,10 +2,7 @@
 
 #include "BiosCatalogue.h"
 
-namespace {
-
-// An option byte is 0 or 1; anything else is a damaged reply and counts as no answer.
-bool ReadOption(int (*get)(uint8_t*), uint8_t& value) {
+bool ReadOptionByte(int (*get)(uint8_t*), uint8_t& value) {
     uint8_t read = kNoValue;
     if (!get(&read) || read > 1)
         return false;
@@ -13,12 +10,10 @@ bool ReadOption(int (*get)(uint8_t*), uint8_t& value) {
     return true;
 }
 
-} // namespace
-
 PostReading ReadPostOptions() {
     PostReading reading{};
-    reading.memTestRead = ReadOption(GetMemoryTest, reading.memTest);
-    reading.silentBootRead = ReadOption(GetSilentBoot, reading.silentBoot);
+    reading.memTestRead = ReadOptionByte(GetMemoryTest, reading.memTest);
+    reading.silentBootRead = ReadOptionByte(GetSilentBoot, reading.silentBoot);
     return reading;
 }
 

@@ -15,6 +15,10 @@ struct PostReading {
     uint8_t silentBoot;
 };
 
+// One on/off option with get (GetMemoryTest, GetSilentBoot ...). False when the
+// request failed or the reply is neither 0 nor 1 (a damaged reply counts as none).
+bool ReadOptionByte(int (*get)(uint8_t*), uint8_t& value);
+
 // GetMemoryTest, then GetSilentBoot.
 PostReading ReadPostOptions();
 

@@ -1,18 +1,14 @@
 #include "ScanCodeEdit.h"
 
+#include "KeyboardLayout.h"
 #include "ScanCodeRules.h"
 
 #include <cstring>
 
 namespace {
 
-constexpr UINT kScanCodeToVirtualKey = 1;
 // What the edit holds for each recorded key instead of the typed character.
 constexpr WPARAM kStandInCharacter = '*';
-
-uint32_t TranslateScanCode(uint8_t scanCode) {
-    return ::MapVirtualKeyA(scanCode, kScanCodeToVirtualKey);
-}
 
 uint8_t ScanCodeOf(LPARAM keyData) {
     return static_cast<uint8_t>((static_cast<DWORD>(keyData) >> 16) & 0xFF);

@@ -16,6 +16,9 @@ constexpr uint8_t kFlagDisabled = 0x02;
 
 constexpr uint32_t kMegabyte = 1024; // in kilobytes
 
+constexpr uint8_t kFirstIdeDrive = 0x80;
+constexpr uint8_t kSecondIdeDrive = 0x82;
+
 // A cache's size from its size code: 2^n units. Codes from 7 on are shown in MB.
 constexpr uint8_t kFirstMegabyteSizeCode = 7;
 // Largest size shown: a larger one (or a code that would overflow) is a malformed answer.
@@ -294,4 +297,18 @@ void AddPointingDeviceRow(RowSink& sink) {
     sink.AddRow(IDS_INFO_POINTING_DEVICE, kind < sizeof kKindValues / sizeof kKindValues[0]
                                               ? kKindValues[kind]
                                               : IDS_INFO_UNKNOWN);
+}
+
+void AddInformationRows(RowSink& sink, const PortSource& ports) {
+    AddCpuRows(sink);
+    AddTotalMemoryRow(sink);
+    AddVideoRamRow(sink);
+    AddIdeRow(sink, kFirstIdeDrive);
+    AddIdeRow(sink, kSecondIdeDrive);
+    AddSerialPortRows(sink, ports, 0);
+    AddSerialPortRows(sink, ports, 1);
+    AddParallelPortRows(sink, ports);
+    AddInternalCacheRow(sink);
+    AddExternalCacheRow(sink);
+    AddPointingDeviceRow(sink);
 }

@@ -54,3 +54,8 @@ void AddParallelPortRows(RowSink& sink, const PortSource& ports);
 void AddInternalCacheRow(RowSink& sink);
 void AddExternalCacheRow(RowSink& sink);
 void AddPointingDeviceRow(RowSink& sink);
+
+// Every row of the Information Viewer, in the page's order: processor, memory, video
+// memory, both IDE drives, both serial ports, the parallel port, both caches and the
+// pointing device.
+void AddInformationRows(RowSink& sink, const PortSource& ports);
