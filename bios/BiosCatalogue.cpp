@@ -8,6 +8,7 @@
 //   decode  on success the operation copies its outputs out of call.reply and returns 1.
 #include "BiosCatalogue.h"
 
+#include "BufferAddress.h"
 #include "CatalogueTable.h"
 #include "DriverChannel.h"
 #include "SystemMemory.h"
@@ -74,11 +75,6 @@ private:
     const Operation& row_;
 };
 
-// The flat address of a caller buffer for esi (BiosRegs.h refuses 64-bit builds).
-uint32_t AddressOf(const void* buffer) {
-    return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(buffer));
-}
-
 // The shapes several operations share.
 int Enable(Op op, int on) {
     return Call(op, static_cast<uint32_t>(on)).Send();
@@ -117,7 +113,7 @@ int ReadFlagsAndSizeCode(Op op, uint8_t* flags, uint8_t* sizeCode) {
 
 int SetChkPasswd(Op op, uint8_t* code, uint8_t mode, uint8_t* password, uint16_t length) {
     Call call(op, mode);
-    call.request.esi = AddressOf(password);
+    call.request.esi = BufferAddress(password);
     call.request.ecx = length;
     return call.Send(code);
 }
@@ -267,13 +263,13 @@ int GetCDROMBoot(uint8_t* on) { return ReadAL(Op::GetCDROMBoot, on); }
 
 int GetBootSeq(BootSequence* list) {
     Call call(Op::GetBootSeq);
-    call.request.esi = AddressOf(list); // the driver writes the list during the call
+    call.request.esi = BufferAddress(list); // the driver writes the list during the call
     return call.Send();
 }
 
 int SetBootSeq(BootSequence* list) {
     Call call(Op::SetBootSeq);
-    call.request.esi = AddressOf(list); // the driver reads the list during the call
+    call.request.esi = BufferAddress(list); // the driver reads the list during the call
     return call.Send();
 }
 

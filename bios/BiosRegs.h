@@ -4,11 +4,6 @@
 #include <cstddef>
 #include <cstdint>
 
-// Buffer operations put a flat 32-bit address into esi: a 64-bit build would
-// hand the driver a truncated pointer and let it write into the wrong memory.
-static_assert(sizeof(void*) == 4, "Tarvell talks to the BIOS driver with 32-bit addresses: "
-                                  "build for i686");
-
 // Eleven little-endian 32-bit words; the same layout in the request and in the reply.
 struct BiosRegs {
     uint32_t status; // reply: 0xFFFFFFFF when the BIOS call failed

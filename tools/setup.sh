@@ -3,7 +3,7 @@
 # it does nothing when every package is already there.
 set -euo pipefail
 
-packages=(wine wine32:i386 wine64 g++-mingw-w64-i686 mingw-w64-tools cmake make googletest
+packages=(wine wine32:i386 wine64 g++-mingw-w64-i686 mingw-w64-tools g++ cmake make googletest
           xvfb xdotool x11-utils imagemagick fonts-ipafont-gothic python3 locales)
 
 missing=()

@@ -1,7 +1,7 @@
 #include "ScriptedBios.h"
 
 #include "DriverChannel.h"
-#include "DriverDevice.h"
+#include "TestDriver.h"
 
 #include <gtest/gtest.h>
 
@@ -11,32 +11,16 @@
 namespace {
 
 ScriptedBios* g_bios = nullptr;
-HANDLE const kHandle = reinterpret_cast<HANDLE>(0x5151);
 
-HANDLE WINAPI Create(LPCSTR, DWORD, DWORD, LPSECURITY_ATTRIBUTES, DWORD, DWORD, HANDLE) {
-    return kHandle;
+bool Open() {
+    return true;
 }
 
-BOOL WINAPI Control(HANDLE handle, DWORD code, LPVOID in, DWORD inSize, LPVOID out, DWORD outSize,
-                    LPDWORD returned, LPOVERLAPPED) {
-    if (handle != kHandle || code != kBiosIoctl || inSize != sizeof(BiosRegs) ||
-        outSize != sizeof(BiosRegs) || g_bios == nullptr)
-        return FALSE;
-    BiosRegs request;
-    std::memcpy(&request, in, sizeof request);
-    BiosRegs reply;
-    if (!g_bios->Control(request, reply))
-        return FALSE;
-    std::memcpy(out, &reply, sizeof reply);
-    *returned = sizeof reply;
-    return TRUE;
+bool Control(const BiosRegs& request, BiosRegs& reply) {
+    return g_bios != nullptr && g_bios->Control(request, reply);
 }
 
-BOOL WINAPI Close(HANDLE) {
-    return TRUE;
-}
-
-const DriverDevice kScripted = {Create, Control, Close};
+const TestDriver kScripted = {Open, Control};
 
 } // namespace
 
@@ -44,13 +28,13 @@ ScriptedBios::ScriptedBios() {
     if (g_bios != nullptr)
         ADD_FAILURE() << "one ScriptedBios at a time";
     g_bios = this;
-    SetDriverDevice(&kScripted);
+    PlaceTestDriver(&kScripted);
     OpenDriver();
 }
 
 ScriptedBios::~ScriptedBios() {
     CloseDriver();
-    SetDriverDevice(nullptr);
+    PlaceTestDriver(nullptr);
     g_bios = nullptr;
 }
 

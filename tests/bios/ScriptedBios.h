@@ -1,9 +1,10 @@
 // A scripted stand-in for the BIOS service driver, for catalogue tests: it answers each
 // request with the next hand-written reply and keeps every request it was sent. It sits
-// in the driver's place through SetDriverDevice for as long as it lives.
+// in the driver's place for as long as it lives.
 #pragma once
 
 #include "BiosRegs.h"
+#include "BufferAddress.h"
 
 #include <cstddef>
 #include <functional>
@@ -50,7 +51,3 @@ inline bool operator!=(const BiosRegs& a, const BiosRegs& b) {
     return !(a == b);
 }
 void PrintTo(const BiosRegs& regs, std::ostream* out);
-
-inline uint32_t AddressOf(const void* buffer) {
-    return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(buffer));
-}

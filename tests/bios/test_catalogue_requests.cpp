@@ -2,6 +2,7 @@
 // hand-written request blocks and replies taken from the BIOS interface's wire format.
 #include "BiosCatalogue.h"
 #include "ScriptedBios.h"
+#include "TestDriver.h"
 
 #include <gtest/gtest.h>
 
@@ -126,12 +127,12 @@ TEST(CatalogueBuffers, GetBootSeqLetsTheDriverFillTheCallersList) {
     const uint8_t biosList[16] = {2,    1,    0,    0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
                                   0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
     bios.duringCall = [&](const BiosRegs& request) {
-        std::memcpy(reinterpret_cast<void*>(static_cast<uintptr_t>(request.esi)), biosList, 16);
+        std::memcpy(WritableCallerBuffer(request.esi, 16), biosList, 16);
     };
     BootSequence list;
     std::memset(&list, 0x33, sizeof list);
     ASSERT_EQ(1, GetBootSeq(&list));
-    EXPECT_EQ(Block(0, 0x9610, 0x0017, 0, 0, AddressOf(&list)), bios.Requests()[0]);
+    EXPECT_EQ(Block(0, 0x9610, 0x0017, 0, 0, BufferAddress(&list)), bios.Requests()[0]);
     EXPECT_EQ(0, std::memcmp(biosList, list.devices, 16));
 }
 
@@ -139,12 +140,12 @@ TEST(CatalogueBuffers, SetBootSeqHandsOverTheCallersList) {
     ScriptedBios bios;
     uint8_t seen[16] = {};
     bios.duringCall = [&](const BiosRegs& request) {
-        std::memcpy(seen, reinterpret_cast<const void*>(static_cast<uintptr_t>(request.esi)), 16);
+        std::memcpy(seen, ReadableCallerBuffer(request.esi, 16), 16);
     };
     BootSequence list = {
         {1, 2, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}};
     ASSERT_EQ(1, SetBootSeq(&list));
-    EXPECT_EQ(Block(0, 0x9610, 0x0117, 0, 0, AddressOf(&list)), bios.Requests()[0]);
+    EXPECT_EQ(Block(0, 0x9610, 0x0117, 0, 0, BufferAddress(&list)), bios.Requests()[0]);
     EXPECT_EQ(0, std::memcmp(list.devices, seen, 16));
 }
 
@@ -167,13 +168,13 @@ TEST(CatalogueBuffers, PasswordsGoByAddressWithTheirLengthInCx) {
         ScriptedBios bios;
         uint8_t seen[8] = {};
         bios.duringCall = [&](const BiosRegs& request) {
-            std::memcpy(seen, reinterpret_cast<const void*>(static_cast<uintptr_t>(request.esi)),
+            std::memcpy(seen, ReadableCallerBuffer(request.esi, LowWord(request.ecx)),
                         LowWord(request.ecx));
         };
         uint8_t code = 0xA5;
         EXPECT_EQ(1, c.call(&code));
         EXPECT_EQ(0, code);
-        EXPECT_EQ(Block(0, 0x9610, c.ebx, c.ecx, 0, AddressOf(password)), bios.Requests()[0]);
+        EXPECT_EQ(Block(0, 0x9610, c.ebx, c.ecx, 0, BufferAddress(password)), bios.Requests()[0]);
         EXPECT_EQ(0, std::memcmp(password, seen, c.ecx));
     }
 }

@@ -1,6 +1,7 @@
 // The driver channel and the catalogue against the in-process simulated driver:
 // what each operation puts on the wire, and that it reads back what the BIOS holds.
 #include "BiosCatalogue.h"
+#include "BufferAddress.h"
 #include "DriverChannel.h"
 #include "SimDevice.h"
 #include "SimProfiles.h"
@@ -10,10 +11,6 @@
 #include <cstring>
 
 namespace {
-
-uint32_t AddressOf(const void* p) {
-    return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(p));
-}
 
 TEST(SimDeviceTest, AnswersOnlyWhileOpen) {
     simdevice::ScopedSimDevice device;
@@ -73,13 +70,13 @@ TEST_F(CatalogueOnSimTest, BootListRoundTripThroughEsi) {
     list.devices[1] = 1;
     list.devices[2] = 0;
     EXPECT_EQ(1, SetBootSeq(&list));
-    ExpectWire(0x9610, 0x0117, 0, AddressOf(&list));
+    ExpectWire(0x9610, 0x0117, 0, BufferAddress(&list));
     EXPECT_EQ(0, std::memcmp(list.devices, Last().buffer, 16));
 
     BootSequence back;
     std::memset(back.devices, 0xFF, sizeof back.devices);
     EXPECT_EQ(1, GetBootSeq(&back));
-    ExpectWire(0x9610, 0x0017, 0, AddressOf(&back));
+    ExpectWire(0x9610, 0x0017, 0, BufferAddress(&back));
     EXPECT_EQ(0, std::memcmp(list.devices, back.devices, 16));
 
     simdevice::SetBufferAccessFails(true);
@@ -91,7 +88,7 @@ TEST_F(CatalogueOnSimTest, PasswordStoreThenCheckRightAndWrong) {
     EXPECT_EQ(0, AskSetupPasswd(&code));
     uint8_t codes[8] = {0x1E, 0x30, 0x2E};
     EXPECT_EQ(1, SetChkSetupPasswd(&code, 2, codes, 3));
-    ExpectWire(0x9610, 0x0208, 3, AddressOf(codes));
+    ExpectWire(0x9610, 0x0208, 3, BufferAddress(codes));
     EXPECT_EQ(1, AskSetupPasswd(&code));
 
     EXPECT_EQ(1, SetChkSetupPasswd(&code, 3, codes, 3));

@@ -1,4 +1,4 @@
-// The BIOS service driver played in-process: the driver channel's device calls
+// The BIOS service driver played in-process: the driver channel's requests
 // are answered by a simulated BIOS that reaches esi buffers in this process's own
 // memory. Lets catalogue and page tests run against a whole simulated notebook.
 #pragma once
