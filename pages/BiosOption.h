@@ -30,6 +30,18 @@ public:
     // Nothing pending, nothing remembered.
     void Forget() { m_nPending = m_nApplied = kNoValue; }
 
+    // When a value is pending: write(value) with it, and it becomes the applied one.
+    // write is the option's BIOS set operation; its result is not judged.
+    template <class Write> void WritePending(Write write) {
+        if (HasPending())
+            write(TakePending());
+    }
+    // When a value was applied: write(value) with it again.
+    template <class Write> void WriteApplied(Write write) const {
+        if (HasApplied())
+            write(Applied());
+    }
+
 private:
     uint8_t m_nPending = kNoValue;
     uint8_t m_nApplied = kNoValue;

@@ -1,5 +1,14 @@
 #include "BootOrderState.h"
 
+namespace {
+
+// SetBootSeq takes the list by address; the BIOS gets a copy, never the caller's.
+void SendList(BootSequence list) {
+    SetBootSeq(&list);
+}
+
+} // namespace
+
 bool ReadBootChoices(BootChoices& choices) {
     BootSequence list = EmptyBootList();
     if (!GetBootSeq(&list))
@@ -8,40 +17,34 @@ bool ReadBootChoices(BootChoices& choices) {
     return true;
 }
 
-bool BootOrderState::Apply(const BootSequence& list) {
+void BootOrderState::Choose(bool cdromFirst, uint8_t order) {
+    m_cdrom.Choose(cdromFirst ? 1 : 0);
+    if (order < kBootOrderCount)
+        m_sequence.Choose(order);
+    else
+        m_sequence.DropPending();
+}
+
+bool BootOrderState::Apply() {
+    // No order pending (kNoValue) gives a list without drive entries.
+    const BootSequence list = BootListFromChoices(m_cdrom.Pending() == 1, m_sequence.Pending());
     if (!HasDriveEntry(list)) {
-        m_nPendingCdrom = kNoBootValue;
-        m_nPendingSequence = kNoBootValue;
+        m_cdrom.DropPending();
+        m_sequence.DropPending();
         return false;
     }
-    // SetBootSeq takes the list by address; the BIOS gets a copy, never our record.
-    BootSequence sent = list;
-    SetBootSeq(&sent);
-    m_appliedList = list;
-    m_bHasAppliedList = true;
-    if (m_nPendingCdrom != kNoBootValue) {
-        m_nAppliedCdrom = m_nPendingCdrom;
-        m_nPendingCdrom = kNoBootValue;
-    }
-    if (m_nPendingSequence != kNoBootValue) {
-        m_nAppliedSequence = m_nPendingSequence;
-        m_nPendingSequence = kNoBootValue;
-    }
+    SendList(list);
+    m_cdrom.TakePending();
+    m_sequence.TakePending();
     return true;
 }
 
 void BootOrderState::WriteApplied() const {
-    if (!m_bHasAppliedList)
-        return;
-    BootSequence sent = m_appliedList;
-    SetBootSeq(&sent);
+    if (m_sequence.HasApplied())
+        SendList(BootListFromChoices(m_cdrom.Applied() == 1, m_sequence.Applied()));
 }
 
 void BootOrderState::Forget() {
-    m_nAppliedCdrom = kNoBootValue;
-    m_nAppliedSequence = kNoBootValue;
-    m_nPendingCdrom = kNoBootValue;
-    m_nPendingSequence = kNoBootValue;
-    m_bHasAppliedList = false;
-    m_appliedList = EmptyBootList();
+    m_cdrom.Forget();
+    m_sequence.Forget();
 }

@@ -3,47 +3,38 @@
 // <windows.h>: the check box and the sequence list stay with the page.
 #pragma once
 
+#include "BiosOption.h"
 #include "BootList.h"
 
 #include <cstdint>
 
-// A pending or applied byte that holds no value.
-constexpr uint8_t kNoBootValue = 0xFF;
-
 // GetBootSeq into a list of empty slots; true and choices filled when it answered.
 bool ReadBootChoices(BootChoices& choices);
 
+// The CD-ROM choice and the drive order between the page and the BIOS. The BIOS
+// takes both as one list, so a change to either control makes both choices pending.
 class BootOrderState {
 public:
-    // The user ticked or cleared the CD-ROM box.
-    void ChooseCdrom(bool ticked) { m_nPendingCdrom = ticked ? 1 : 0; }
-    // The user selected an order in the sequence list.
-    void ChooseOrder(uint8_t order) { m_nPendingSequence = order; }
+    // The user changed the box or the selection: cdromFirst and order (kNoBootOrder
+    // when nothing is selected) are what the two controls now show.
+    void Choose(bool cdromFirst, uint8_t order);
 
-    // Writes list, the list the page's controls now show, with SetBootSeq and keeps
-    // it for WriteApplied; the pending bytes become the applied ones. A list with no
-    // drive entry is never written: it would leave the machine nothing to start from.
-    // Then nothing is sent, the pending bytes are dropped, what the last apply wrote
-    // is kept, and the answer is false so the page can show the BIOS's list again.
-    // The write's own result is not judged.
-    bool Apply(const BootSequence& list);
+    // Writes the pending choices as one list with SetBootSeq; they become the
+    // applied ones. A list with no drive entry (no order pending) is never written:
+    // it would leave the machine nothing to start from. Then nothing is sent, the
+    // pending choices are dropped, what the last apply wrote is kept, and the answer
+    // is false so the page can show the BIOS's list again. The write's own result is
+    // not judged.
+    bool Apply();
     // Sends the list the last apply wrote again; nothing when no apply wrote one.
     void WriteApplied() const;
     // Nothing pending, nothing remembered.
     void Forget();
 
-    uint8_t AppliedCdrom() const { return m_nAppliedCdrom; }
-    uint8_t AppliedSequence() const { return m_nAppliedSequence; }
-    uint8_t PendingCdrom() const { return m_nPendingCdrom; }
-    uint8_t PendingSequence() const { return m_nPendingSequence; }
-    bool HasAppliedList() const { return m_bHasAppliedList; }
-    const BootSequence& AppliedList() const { return m_appliedList; }
+    const BiosOption& Cdrom() const { return m_cdrom; }
+    const BiosOption& Sequence() const { return m_sequence; }
 
 private:
-    uint8_t m_nAppliedCdrom = kNoBootValue;
-    uint8_t m_nAppliedSequence = kNoBootValue;
-    uint8_t m_nPendingCdrom = kNoBootValue;
-    uint8_t m_nPendingSequence = kNoBootValue;
-    bool m_bHasAppliedList = false;
-    BootSequence m_appliedList = EmptyBootList();
+    BiosOption m_cdrom;    // 1 when the CD-ROM boots first
+    BiosOption m_sequence; // a BootOrder
 };

@@ -21,7 +21,6 @@ public:
     // Writes the boot display device the last apply wrote again, then re-reads it.
     // Nothing while the page was never shown.
     void RestorePreviousSettings() override;
-    // Tells the sheet and remembers whether the page has unapplied changes.
 
 protected:
     // Binds the picture and the two sliders.

@@ -20,7 +20,6 @@ public:
     // Writes again the passwords applied in this run, then reloads the page. Nothing
     // while the page was never shown.
     void RestorePreviousSettings() override;
-    // Tells the sheet and remembers whether the page has unapplied changes.
 
 protected:
     // Binds the picture.

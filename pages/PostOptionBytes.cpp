@@ -20,29 +20,17 @@ PostReading ReadPostOptions() {
 int PostOptionBytes::ApplyPending(int32_t modified) {
     if (modified != 1)
         return 0;
-    if (m_nPendingSilentBoot != kNoValue) {
-        EnableSilentBoot(m_nPendingSilentBoot);
-        m_nAppliedSilentBoot = m_nPendingSilentBoot;
-        m_nPendingSilentBoot = kNoValue;
-    }
-    if (m_nPendingMemTest != kNoValue) {
-        EnableMemoryTest(m_nPendingMemTest);
-        m_nAppliedMemTest = m_nPendingMemTest;
-        m_nPendingMemTest = kNoValue;
-    }
+    m_silentBoot.WritePending(EnableSilentBoot);
+    m_memTest.WritePending(EnableMemoryTest);
     return 1;
 }
 
 void PostOptionBytes::WriteApplied() const {
-    if (m_nAppliedMemTest != kNoValue)
-        EnableMemoryTest(m_nAppliedMemTest);
-    if (m_nAppliedSilentBoot != kNoValue)
-        EnableSilentBoot(m_nAppliedSilentBoot);
+    m_memTest.WriteApplied(EnableMemoryTest);
+    m_silentBoot.WriteApplied(EnableSilentBoot);
 }
 
 void PostOptionBytes::Forget() {
-    m_nAppliedMemTest = kNoValue;
-    m_nAppliedSilentBoot = kNoValue;
-    m_nPendingMemTest = kNoValue;
-    m_nPendingSilentBoot = kNoValue;
+    m_memTest.Forget();
+    m_silentBoot.Forget();
 }

@@ -22,31 +22,25 @@ bool ReadOptionByte(int (*get)(uint8_t*), uint8_t& value);
 // GetMemoryTest, then GetSilentBoot.
 PostReading ReadPostOptions();
 
-// Per option a pending byte (written at the next apply) and an applied byte (last
-// written in this run); kNoValue means none in both.
 class PostOptionBytes {
 public:
     // The box now shows a tick (any nonzero check state) or not.
-    void ChooseMemTest(bool ticked) { m_nPendingMemTest = ticked ? 1 : 0; }
-    void ChooseSilentBoot(bool ticked) { m_nPendingSilentBoot = ticked ? 1 : 0; }
+    void ChooseMemTest(bool ticked) { m_memTest.Choose(ticked ? 1 : 0); }
+    void ChooseSilentBoot(bool ticked) { m_silentBoot.Choose(ticked ? 1 : 0); }
 
-    // When modified is 1: writes each pending value, silent boot first, remembers
-    // it as applied, clears it, and answers 1 (any change here wants a restart).
-    // Otherwise writes nothing and answers 0. Write results are not judged.
+    // When modified is 1: writes each pending value, silent boot first, and answers 1
+    // (any change here wants a restart). Otherwise writes nothing and answers 0.
+    // Write results are not judged.
     int ApplyPending(int32_t modified);
     // Writes each applied value again, memory test first.
     void WriteApplied() const;
     // Nothing pending, nothing remembered.
     void Forget();
 
-    uint8_t AppliedMemTest() const { return m_nAppliedMemTest; }
-    uint8_t AppliedSilentBoot() const { return m_nAppliedSilentBoot; }
-    uint8_t PendingMemTest() const { return m_nPendingMemTest; }
-    uint8_t PendingSilentBoot() const { return m_nPendingSilentBoot; }
+    const BiosOption& MemTest() const { return m_memTest; }
+    const BiosOption& SilentBoot() const { return m_silentBoot; }
 
 private:
-    uint8_t m_nAppliedMemTest = kNoValue;
-    uint8_t m_nAppliedSilentBoot = kNoValue;
-    uint8_t m_nPendingMemTest = kNoValue;
-    uint8_t m_nPendingSilentBoot = kNoValue;
+    BiosOption m_memTest;
+    BiosOption m_silentBoot;
 };

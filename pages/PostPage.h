@@ -18,7 +18,6 @@ public:
     // Writes the last applied values again, memory test first, then reloads the
     // page. Nothing while the page was never shown.
     void RestorePreviousSettings() override;
-    // Tells the sheet and remembers whether the page has unapplied changes.
 
 protected:
     // Binds the picture control.

@@ -37,26 +37,21 @@ BOOL CStartupPage::OnInitDialog() {
 }
 
 bool CStartupPage::OnCommand(UINT id, UINT code, HWND control) {
-    if (id == IDC_CDROM_FIRST && code == BN_CLICKED) {
-        SetPageModified(TRUE);
-        m_state.ChooseCdrom(IsDlgButtonChecked(IDC_CDROM_FIRST) != BST_UNCHECKED);
-        return true;
-    }
-    if (id == IDC_SEQUENCE_LIST && code == CBN_SELCHANGE) {
-        SetPageModified(TRUE);
-        m_state.ChooseOrder(static_cast<uint8_t>(m_sequenceCombo.GetCurSel()));
-        return true;
-    }
-    return CMyPropertyPage::OnCommand(id, code, control);
+    const bool changed = (id == IDC_CDROM_FIRST && code == BN_CLICKED) ||
+                         (id == IDC_SEQUENCE_LIST && code == CBN_SELCHANGE);
+    if (!changed)
+        return CMyPropertyPage::OnCommand(id, code, control);
+    SetPageModified(TRUE);
+    // No selection reads as 0xFF, which names no order.
+    m_state.Choose(IsDlgButtonChecked(IDC_CDROM_FIRST) != BST_UNCHECKED,
+                   static_cast<uint8_t>(m_sequenceCombo.GetCurSel()));
+    return true;
 }
 
 int CStartupPage::ApplySettings() {
     int result = 0;
     if (m_bModified == 1) {
-        // No selection reads as 0xFF, which names no order.
-        const bool cdromFirst = IsDlgButtonChecked(IDC_CDROM_FIRST) != BST_UNCHECKED;
-        const uint8_t order = static_cast<uint8_t>(m_sequenceCombo.GetCurSel());
-        if (m_state.Apply(BootListFromChoices(cdromFirst, order)))
+        if (m_state.Apply())
             result = 1;
         else
             ReadFromBios(); // the BIOS keeps its list: show it again

@@ -1,6 +1,6 @@
 // CStartupPage: the "Boot Sequence" page. Chooses one of four orders of drive A and
 // drive C, and whether the CD-ROM boots before them. The BIOS's list is read when
-// the page is first shown; the whole list the controls show is written on Apply.
+// the page is first shown; the whole list the user chose is written on Apply.
 #pragma once
 
 #include "BootOrderState.h"
@@ -12,14 +12,13 @@ class CStartupPage : public CMyPropertyPage {
 public:
     CStartupPage();
 
-    // Writes the list the two controls show. Return 1 when a list was written (any
+    // Writes the list the user chose. Return 1 when a list was written (any
     // change here wants a restart), else 0. A list without any drive is not written:
     // the page then shows the BIOS's list again.
     int ApplySettings() override;
     // Writes the list the last apply wrote again, then reloads the page. Nothing
     // while the page was never shown.
     void RestorePreviousSettings() override;
-    // Tells the sheet and remembers whether the page has unapplied changes.
 
 protected:
     // Binds the sequence list and the picture.
@@ -36,5 +35,5 @@ private:
 
     CComboBox m_sequenceCombo;
     CPaletteBitmap m_picture;
-    BootOrderState m_state; // pending and applied choices, and the last list written
+    BootOrderState m_state; // pending and applied choices
 };

@@ -2,7 +2,8 @@
 # Runs zep.exe on the simulated notebook: builds what is missing, brings the simulated
 # notebook up behind \\.\vovudo in the build tree's private Wine prefix, and starts the
 # program on it.
-#   tools/run.sh
+#   tools/run.sh                  the shipped five-page program (BUILD/shipped/app/zep.exe)
+#   TARVELL_PAGES=6 tools/run.sh  the six-page program with Power Management (BUILD/shipped/app6/zep.exe)
 # With DISPLAY set, zep.exe opens on that display and the command returns when it ends.
 # Without a display it runs under a private Xvfb: a tour opens the sheet, every page,
 # the right-click menu with its About box and the sheet's dialogs (each answered No or
@@ -11,10 +12,19 @@
 # Settings persist in the simulated BIOS between runs, as a notebook's would.
 #   TARVELL_PROFILE  the simulated machine (default "default"; others: simctl profiles)
 #   TARVELL_BUILD    the build folder (default build/)
+#   TARVELL_PAGES    5 (default) or 6: which of the two programs
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${TARVELL_BUILD:-$root/build}"
 profile="${TARVELL_PROFILE:-default}"
+case "${TARVELL_PAGES:-5}" in
+5) folder=app ;;
+6) folder=app6 ;;
+*)
+    echo "run: TARVELL_PAGES must be 5 or 6" >&2
+    exit 2
+    ;;
+esac
 
 "$root/tools/setup.sh"
 if [ ! -f "$build/CMakeCache.txt" ]; then
@@ -25,13 +35,13 @@ cmake --build "$build" -j"$(nproc)" --target shipped vovudo simctl keepalive zep
 "$root/tools/wine-env.sh" "$build"
 
 export WINEPREFIX="$build/wineprefix" WINEARCH=win32 WINEDEBUG="${WINEDEBUG:--all}"
-zep="$build/shipped/app/zep.exe"
+zep="$build/shipped/$folder/zep.exe"
 simctl="$build/sim/control/simctl.exe"
 
 if [ -n "${DISPLAY:-}" ]; then
     export WINEDLLOVERRIDES="mscoree,mshtml="
     wine "$simctl" profile "$profile"
-    echo "run: zep.exe on $DISPLAY, simulated notebook \"$profile\""
+    echo "run: $folder/zep.exe on $DISPLAY, simulated notebook \"$profile\""
     wine "$zep"
     exit 0
 fi
@@ -46,7 +56,7 @@ gui_session_start "$build/tools/keepalive/keepalive.exe"
 wine "$simctl" profile "$profile"
 shots="$PWD/screenshots"
 mkdir -p "$shots"
-echo "run: zep.exe under Xvfb $DISPLAY, simulated notebook \"$profile\"; screenshots:"
+echo "run: $folder/zep.exe under Xvfb $DISPLAY, simulated notebook \"$profile\"; screenshots:"
 
 # The tour asks for each picture with a line "shot NAME" and goes on at our answer.
 coproc TOUR { wine "$build/tests/e2e/zeptour.exe" tour "$zep"; }

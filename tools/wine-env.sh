@@ -1,7 +1,8 @@
 #!/bin/bash
-# Prepares the build tree's private Wine prefix (never the user's own) and installs the
-# simulated notebook's driver in it as an auto-start kernel service. Safe to rerun: when
-# nothing changed it starts no Wine process at all.
+# Prepares the build tree's private Wine prefix (never the user's own), installs the
+# simulated notebook's driver in it as an auto-start kernel service and gives it the
+# power driver's registry flags the notebook's system has. Safe to rerun: when nothing
+# changed it starts no Wine process at all.
 #   tools/wine-env.sh BUILD_DIR
 set -euo pipefail
 build="$(cd "$1" && pwd)"
@@ -38,6 +39,23 @@ if ! grep -q '^\[System\\\\CurrentControlSet\\\\Services\\\\vovudo\]' "$WINEPREF
     changed=yes
 fi
 
+# The power driver's "Flags" (REG_DWORD), as the notebook's system keeps them: bit 4 set
+# means modem-ring resume is off, as on the simulated notebook at first start; bits 0 and
+# 5 are the driver's own. Created only when missing: the program changes bit 4 later.
+vpowerd_key='HKLM\System\CurrentControlSet\Services\VxD\VPOWERD'
+vpowerd_flags=0x00000031
+has_vpowerd_flags() {
+    awk -v section='[System\\\\CurrentControlSet\\\\Services\\\\VxD\\\\VPOWERD]' '
+        /^\[/ { inside = index($0, section) == 1 }
+        inside && /^"Flags"=/ { found = 1 }
+        END { exit !found }' "$WINEPREFIX/system.reg"
+}
+flags_added=no
+if ! has_vpowerd_flags; then
+    wine reg add "$vpowerd_key" /v Flags /t REG_DWORD /d "$vpowerd_flags" /f >/dev/null 2>&1
+    flags_added=yes
+fi
+
 if [ "$changed" = yes ]; then
     # Already running (error 1056) is fine: the service starts with the session.
     wine sc start vovudo >/dev/null 2>&1 || true
@@ -46,5 +64,8 @@ if [ "$changed" = yes ]; then
         wineserver -k >/dev/null 2>&1 || true
         exit 1
     fi
+    wineserver -w
+fi
+if [ "$flags_added" = yes ] && [ "$changed" = no ]; then
     wineserver -w
 fi

@@ -55,6 +55,9 @@ using zepui::kRestartTitle;
 
 class SettingsPageTest : public e2e::ZepTest {
 protected:
+    explicit SettingsPageTest(e2e::ZepProgram program = e2e::ZepProgram::kFivePages)
+        : ZepTest(program) {}
+
     // Starts the program and shows page index with the log cleared afterwards, so the
     // log holds what the page read when it was first shown and nothing from start-up.
     void OpenPage(int index);

@@ -1,7 +1,7 @@
 // zeptour: walks the running program's windows for the run command and answers small
 // questions for shell-driven tests, using the end-to-end harness.
 //   zeptour tour ZEP_EXE     starts the program, shows every page, the right-click menu,
-//                            the About box and the confirmation and password dialogs,
+//                            the About box, the confirmation, password and alarm dialogs,
 //                            then cancels the sheet. Before each view it prints
 //                            "shot NAME" and waits for a line on its input (the caller
 //                            takes a screenshot); end of input means go on at once.
@@ -123,6 +123,23 @@ bool TourPasswordDialogs(DWORD processId, SheetDriver& sheet) {
     return true;
 }
 
+// The resume alarm dialog of the Power Management page (six-page program). The ALARM
+// button works only while the timer is on: tick the timer first when it is off (the
+// sheet is cancelled afterwards, so nothing is written).
+bool TourAlarmDialog(DWORD processId, SheetDriver& sheet) {
+    for (int i = 0; i < sheet.PageCount(); ++i) {
+        HWND page = sheet.PageAt(i);
+        HWND alarm = page == nullptr ? nullptr : GetDlgItem(page, zepui::kAlarmButton);
+        if (alarm == nullptr)
+            continue;
+        sheet.SelectPage(i);
+        if (!Enabled(alarm))
+            Click(GetDlgItem(page, zepui::kResumeTimerBox));
+        return ClickLater(alarm) && ShowDialog(processId, sheet.Window(), "resume-alarm", IDCANCEL);
+    }
+    return true;
+}
+
 int Tour(const char* zepPath) {
     ZepProcess zep;
     if (!zep.Start(zepPath)) {
@@ -171,7 +188,7 @@ int Tour(const char* zepPath) {
         driver.PostMenuCommand(zepui::kLoadPreviousCommand);
         toured = ShowDialog(id, sheet, "load-previous", IDCANCEL);
     }
-    toured = toured && TourPasswordDialogs(id, driver);
+    toured = toured && TourPasswordDialogs(id, driver) && TourAlarmDialog(id, driver);
     // Cancel writes nothing to the BIOS.
     driver.PressCancel();
     if (!zep.WaitForExit(kExitMs)) {

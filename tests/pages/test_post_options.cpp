@@ -34,10 +34,10 @@ protected:
         return sent;
     }
     void ExpectNothingRemembered(const PostOptionBytes& bytes) {
-        EXPECT_EQ(kNoValue, bytes.PendingMemTest());
-        EXPECT_EQ(kNoValue, bytes.PendingSilentBoot());
-        EXPECT_EQ(kNoValue, bytes.AppliedMemTest());
-        EXPECT_EQ(kNoValue, bytes.AppliedSilentBoot());
+        EXPECT_EQ(kNoValue, bytes.MemTest().Pending());
+        EXPECT_EQ(kNoValue, bytes.SilentBoot().Pending());
+        EXPECT_EQ(kNoValue, bytes.MemTest().Applied());
+        EXPECT_EQ(kNoValue, bytes.SilentBoot().Applied());
     }
 
     simdevice::ScopedSimDevice device_;
@@ -52,9 +52,9 @@ TEST_F(PostOptionsTest, ApplyWritesSilentBootBeforeMemoryTestAndOnlyOnce) {
     EXPECT_EQ("0116 0015", Sent());
     EXPECT_EQ(1, Bios().Settings().silentBoot);
     EXPECT_EQ(0, Bios().Settings().memoryTest);
-    EXPECT_EQ(0, bytes_.AppliedMemTest());
-    EXPECT_EQ(1, bytes_.AppliedSilentBoot());
-    EXPECT_EQ(kNoValue, bytes_.PendingMemTest());
+    EXPECT_EQ(0, bytes_.MemTest().Applied());
+    EXPECT_EQ(1, bytes_.SilentBoot().Applied());
+    EXPECT_EQ(kNoValue, bytes_.MemTest().Pending());
 
     Bios().ClearLog();
     EXPECT_EQ(1, bytes_.ApplyPending(1)) << "modified counts, not the values";
@@ -68,7 +68,7 @@ TEST_F(PostOptionsTest, OnlyTheChangedOptionIsWritten) {
     bytes_.ChooseSilentBoot(true);
     EXPECT_EQ(1, bytes_.ApplyPending(1));
     EXPECT_EQ("0116", Sent());
-    EXPECT_EQ(kNoValue, bytes_.AppliedMemTest());
+    EXPECT_EQ(kNoValue, bytes_.MemTest().Applied());
 }
 
 TEST_F(PostOptionsTest, LoadPreviousWritesAppliedValuesMemoryTestFirst) {

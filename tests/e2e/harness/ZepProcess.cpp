@@ -80,8 +80,12 @@ void ZepProcess::Release() {
     id_ = 0;
 }
 
-std::string ZepPath() {
-    const char* path = std::getenv("TARVELL_ZEP_EXE");
+const char* ZepPathVariable(ZepProgram program) {
+    return program == ZepProgram::kSixPages ? "TARVELL_ZEP6_EXE" : "TARVELL_ZEP_EXE";
+}
+
+std::string ZepPath(ZepProgram program) {
+    const char* path = std::getenv(ZepPathVariable(program));
     return path ? path : "";
 }
 

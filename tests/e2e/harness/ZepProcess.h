@@ -38,8 +38,15 @@ private:
     std::string error_;
 };
 
-// The program the tests run: the path in the environment variable TARVELL_ZEP_EXE
-// (set by CTest); empty when it is not set.
-std::string ZepPath();
+// The two programs built from the one page table.
+enum class ZepProgram {
+    kFivePages, // the shipped sheet; its path in TARVELL_ZEP_EXE
+    kSixPages,  // the sheet with the Power Management page; its path in TARVELL_ZEP6_EXE
+};
+
+// The environment variable (set by CTest) that holds the program's path.
+const char* ZepPathVariable(ZepProgram program);
+// The path of program; empty when its variable is not set.
+std::string ZepPath(ZepProgram program = ZepProgram::kFivePages);
 
 } // namespace e2e

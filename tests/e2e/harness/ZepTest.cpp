@@ -34,7 +34,8 @@ void EndLeftoverCopies() {
 bool ZepTest::warm_ = false;
 
 void ZepTest::SetUp() {
-    ASSERT_FALSE(ZepPath().empty()) << "TARVELL_ZEP_EXE names no program (run through CTest)";
+    ASSERT_FALSE(ZepPath(program_).empty())
+        << ZepPathVariable(program_) << " names no program (run through CTest)";
     EndLeftoverCopies();
     ASSERT_TRUE(sim_.Open(kDriverOpenMs)) << "the simulated notebook's driver does not answer";
     ASSERT_TRUE(sim_.Reset());
@@ -46,7 +47,7 @@ void ZepTest::TearDown() {
 }
 
 bool ZepTest::Launch(ZepProcess& process) {
-    if (!process.Start(ZepPath())) {
+    if (!process.Start(ZepPath(program_))) {
         ADD_FAILURE() << process.Error();
         return false;
     }

@@ -18,11 +18,15 @@ namespace e2e {
 
 class ZepTest : public ::testing::Test {
 protected:
+    // The fixture's tests run program; a fixture of the six-page program passes
+    // ZepProgram::kSixPages from its constructor.
+    explicit ZepTest(ZepProgram program = ZepProgram::kFivePages) : program_(program) {}
+
     void SetUp() override;
     void TearDown() override;
 
-    // Starts zep.exe (another copy when second is true); records a failure and
-    // returns false when it cannot.
+    // Starts the fixture's program into process (a second copy when zep_ runs);
+    // records a failure and returns false when it cannot.
     bool Launch(ZepProcess& process);
     bool Launch() { return Launch(zep_); }
     // Starts the program and waits for its sheet, or its password prompt; nullptr
@@ -58,6 +62,7 @@ protected:
     SheetDriver sheet_{nullptr};
 
 private:
+    const ZepProgram program_;
     static bool warm_;
 };
 

@@ -8,6 +8,9 @@ namespace zepui {
 constexpr int kInfoPage = 0;
 constexpr int kPostPage = 1;
 constexpr int kPasswordPage = 3;
+// The six-page sheet: Power Management, then Display Device.
+constexpr int kSixPagePowerPage = 4;
+constexpr int kSixPageDisplayPage = 5;
 
 // Controls.
 constexpr int kPageTitle = 1308;
@@ -23,6 +26,19 @@ constexpr int kNewPasswordField = 1304;
 constexpr int kConfirmPasswordField = 1301;
 constexpr int kLoadSettingsMessage = 1316;
 constexpr int kRestartMessage = 1300;
+// Power Management page and its resume alarm dialog.
+constexpr int kPmuBox = 1044;
+constexpr int kHotkeyBeepBox = 1321;
+constexpr int kModemRingBox = 1024;
+constexpr int kResumeTimerBox = 1056;
+constexpr int kResumeTimeText = 1187;
+constexpr int kAlarmButton = 1085;
+constexpr int kAlarmMonth = 1199;
+constexpr int kAlarmYear = 1201;
+constexpr int kAlarmDay = 1203;
+constexpr int kAlarmHour = 1125;
+constexpr int kAlarmMinute = 1130;
+constexpr int kAlarmSecond = 1131;
 
 // Right-click menu commands.
 constexpr int kLoadDefaultCommand = 32786;
@@ -34,6 +50,7 @@ constexpr char kLoadPreviousTitle[] = "Load Previous BIOS Settings";
 constexpr char kRestartTitle[] = "BIOS Settings Change";
 constexpr char kChangeSetupTitle[] = "Change Setup Password";
 constexpr char kChangePowerOnTitle[] = "Change Power-On Password";
+constexpr char kResumeAlarmTitle[] = "Resume Alarm Setting";
 
 // Messages.
 constexpr char kNoServiceMessage[] = "VOVUDO service is not available. Program aborted.";
@@ -42,6 +59,7 @@ constexpr char kInvalidPasswordMessage[] = "Invalid password.";
 constexpr char kThreeFailuresMessage[] = "Password incorrect over 3 times !!! Program Ends.";
 constexpr char kNotImplementedMessage[] = "Function Not Implemented Yet.";
 constexpr char kMismatchMessage[] = "The passwords you typed did not match.";
+constexpr char kInvalidAlarmMessage[] = "Invalid alarm resume time. Try again.";
 
 // BIOS request groups and function numbers (BL) the tests arm faults on.
 constexpr unsigned short kSetupGroup = 0x9610;
