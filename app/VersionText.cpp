@@ -42,9 +42,14 @@ void BuildVersionTextFor(const char* fileName, const char* language, char* text,
         std::snprintf(text, size, "%s %s", label, version);
 }
 
+void GetSystemLanguage(char* language, size_t size) {
+    if (::GetLocaleInfoA(LOCALE_SYSTEM_DEFAULT, LOCALE_ILANGUAGE, language,
+                         static_cast<int>(size)) == 0)
+        std::snprintf(language, size, "%s", kFallbackLanguage);
+}
+
 void BuildVersionText(char* text, size_t size) {
     char language[256];
-    if (::GetLocaleInfoA(LOCALE_SYSTEM_DEFAULT, LOCALE_ILANGUAGE, language, sizeof language) == 0)
-        std::snprintf(language, sizeof language, "%s", kFallbackLanguage);
+    GetSystemLanguage(language, sizeof language);
     BuildVersionTextFor(kProgramFileName, language, text, size);
 }

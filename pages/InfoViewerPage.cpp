@@ -6,7 +6,13 @@
 #include "WinApp.h"
 #include "page_info_ids.h"
 
+#include <algorithm>
+
 namespace {
+
+// What a report list adds to a text's width for its cell: 6 pixels on each side,
+// as its own column auto-sizing does (and the header pads its title alike).
+constexpr int kCellMargin = 12;
 
 // Every label the "Device" column is sized for, whatever rows appear.
 const UINT kMeasuredLabels[] = {
@@ -52,19 +58,13 @@ void CInfoViewerPage::FillList() {
 }
 
 int CInfoViewerPage::GetLabelColumnWidth() {
-    HDC dc = ::GetDC(m_hWnd);
-    if (!dc)
-        return 0;
     int widest = 0;
     for (UINT id : kMeasuredLabels) {
         char label[kProbeTextSize];
-        const int length = LoadResourceString(id, label, sizeof label);
-        SIZE extent = {};
-        if (GetTextExtentPoint32A(dc, label, length, &extent) && extent.cx > widest)
-            widest = extent.cx;
+        LoadResourceString(id, label, sizeof label);
+        widest = std::max(widest, m_list.GetStringWidth(label));
     }
-    ::ReleaseDC(m_hWnd, dc);
-    return widest;
+    return widest + kCellMargin;
 }
 
 bool CInfoViewerPage::IsWindows5OrLater() {

@@ -31,8 +31,8 @@ protected:
 private:
     // Creates the two columns and appends every row in the fixed order.
     void FillList();
-    // Pixel width of the "Device" column: the widest of the labels it can show,
-    // measured on the page's device context as the system hands it out.
+    // Pixel width of the "Device" column: the widest of the labels it can show, in
+    // the list's font, plus the list's cell margin, so no label is cut.
     int GetLabelColumnWidth();
     // The sheet's answer; pages outside the program's sheet read the ports from the BIOS.
     bool IsWindows5OrLater();

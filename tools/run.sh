@@ -6,13 +6,16 @@
 #   TARVELL_PAGES=6 tools/run.sh  the six-page program with Power Management (BUILD/shipped/app6/zep.exe)
 # With DISPLAY set, zep.exe opens on that display and the command returns when it ends.
 # Without a display it runs under a private Xvfb: a tour opens the sheet, every page,
-# the right-click menu with its About box and the sheet's dialogs (each answered No or
-# Cancel, so nothing is written), saves screenshots into ./screenshots/ and prints
-# their paths.
+# the right-click menu with its About box, the sheet's dialogs and messages (answered
+# No or Cancel; the one change it applies it also takes back), in English and in
+# Japanese, saves screenshots into ./screenshots/ with an index.html that shows them
+# side by side, and prints where they are.
 # Settings persist in the simulated BIOS between runs, as a notebook's would.
 #   TARVELL_PROFILE  the simulated machine (default "default"; others: simctl profiles)
 #   TARVELL_BUILD    the build folder (default build/)
-#   TARVELL_PAGES    5 (default) or 6: which of the two programs
+#   TARVELL_PAGES    5 (default) or 6: which of the two programs; without a display
+#                    the tour takes both unless it is set
+#   TARVELL_LANG     en or ja (tools/lang-env.sh); the tour takes both unless it is set
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${TARVELL_BUILD:-$root/build}"
@@ -38,7 +41,9 @@ export WINEPREFIX="$build/wineprefix" WINEARCH=win32 WINEDEBUG="${WINEDEBUG:--al
 zep="$build/shipped/$folder/zep.exe"
 simctl="$build/sim/control/simctl.exe"
 
+. "$root/tools/lang-env.sh"
 if [ -n "${DISPLAY:-}" ]; then
+    tarvell_lang_env
     export WINEDLLOVERRIDES="mscoree,mshtml="
     wine "$simctl" profile "$profile"
     echo "run: $folder/zep.exe on $DISPLAY, simulated notebook \"$profile\""
@@ -46,35 +51,70 @@ if [ -n "${DISPLAY:-}" ]; then
     exit 0
 fi
 
-# No display: a private X server, and no help viewer to wait for.
+# No display: a private X server per program and language, and no help viewer.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winhlp32.exe=d"
 . "$root/tools/gui-session.sh"
 trap gui_session_stop EXIT
 trap 'exit 143' TERM INT
-gui_session_start "$build/tools/keepalive/keepalive.exe"
 
-wine "$simctl" profile "$profile"
+# The programs the tour shows: both, unless TARVELL_PAGES picks one.
+programs=("$zep")
+if [ -z "${TARVELL_PAGES:-}" ]; then
+    programs=("$build/shipped/app/zep.exe" "$build/shipped/app6/zep.exe")
+fi
+languages=(en ja)
+if [ -n "${TARVELL_LANG:-}" ]; then
+    languages=("$TARVELL_LANG")
+fi
 shots="$PWD/screenshots"
+rm -rf "$shots"
 mkdir -p "$shots"
 echo "run: $folder/zep.exe under Xvfb $DISPLAY, simulated notebook \"$profile\"; screenshots:"
 
-# The tour asks for each picture with a line "shot NAME" and goes on at our answer.
-coproc TOUR { wine "$build/tests/e2e/zeptour.exe" tour "$zep"; }
-tour_pid=$TOUR_PID
-count=0
-while IFS= read -r line <&"${TOUR[0]}"; do
-    line="${line%$'\r'}"
-    case "$line" in
-    "shot "*)
-        count=$((count + 1))
-        file="$shots/$(printf '%02d' "$count")-${line#shot }.png"
-        import -display "$DISPLAY" -window root "$file"
-        echo "  $file"
-        echo next >&"${TOUR[1]}"
-        ;;
-    *) echo "$line" ;;
-    esac
-done
+# tour PROGRAM LANGUAGE FOLDER: pictures of one program in one language, listed in
+# FOLDER/shots.tsv as NAME, TITLE, FILE.
+tour() {
+    local program="$1" folder="$3" count=0 line name title geometry file status=0
+    mkdir -p "$folder"
+    : >"$folder/shots.tsv"
+    (
+        TARVELL_LANG="$2"
+        tarvell_lang_env
+        gui_session_start "$build/tools/keepalive/keepalive.exe"
+        wine "$simctl" profile "$profile" >/dev/null
+        # The tour asks for each picture with a line "shot NAME<tab>TITLE<tab>GEOMETRY".
+        coproc TOUR { wine "$build/tests/e2e/zeptour.exe" tour "$program"; }
+        tour_pid=$TOUR_PID
+        while IFS= read -r line <&"${TOUR[0]}"; do
+            line="${line%$'\r'}"
+            case "$line" in
+            "shot "*)
+                IFS=$'\t' read -r name title geometry <<<"${line#shot }"
+                count=$((count + 1))
+                file="$(printf '%02d' "$count")-$name.png"
+                import -display "$DISPLAY" -window root -crop "$geometry" +repage \
+                    "$folder/$file"
+                printf '%s\t%s\t%s\n' "$name" "$title" "$file" >>"$folder/shots.tsv"
+                echo "  $folder/$file"
+                echo next >&"${TOUR[1]}"
+                ;;
+            *) echo "$line" ;;
+            esac
+        done
+        wait "$tour_pid" || status=$?
+        gui_session_stop
+        exit "$status"
+    )
+}
+
+echo "run: zep.exe under Xvfb, simulated notebook \"$profile\"; screenshots:"
 status=0
-wait "$tour_pid" || status=$?
+for program in "${programs[@]}"; do
+    name="$(basename "$(dirname "$program")")-$(basename "$program" .exe)"
+    for language in "${languages[@]}"; do
+        tour "$program" "$language" "$shots/$name/$language" || status=$?
+    done
+done
+python3 "$root/tools/tour-index.py" "$shots"
+echo "  $shots/index.html"
 exit "$status"

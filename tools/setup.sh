@@ -25,4 +25,9 @@ if [ ${#missing[@]} -gt 0 ]; then
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq \
         "${missing[@]}" >/dev/null
 fi
+# Japanese sessions (TARVELL_LANG=ja): Wine takes the language from the glibc locale,
+# and draws Japanese with the IPA Gothic fonts (installed above).
+if ! locale -a 2>/dev/null | grep -qix 'ja_JP.utf8'; then
+    $sudo localedef -i ja_JP -f UTF-8 ja_JP.UTF-8
+fi
 $sudo "$(dirname "$0")/ia32-support.sh"

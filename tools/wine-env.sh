@@ -16,6 +16,13 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     wineserver -w
 fi
 
+# Japanese sessions: Wine's Japanese font faces come from the IPA fonts. Replacements
+# apply only to faces that are missing, so English sessions draw as before.
+if ! grep -q '^\[Software\\\\Wine\\\\Fonts\\\\Replacements\]' "$WINEPREFIX/user.reg"; then
+    wine regedit /S "$(dirname "$0")/wine-japanese-fonts.reg" >/dev/null 2>&1
+    wineserver -w
+fi
+
 driver="$build/sim/driver/vovudo.sys"
 simctl="$build/sim/control/simctl.exe"
 installed="$WINEPREFIX/drive_c/windows/system32/drivers/vovudo.sys"

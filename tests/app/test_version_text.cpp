@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -28,6 +29,17 @@ TEST(VersionText, ReadsTheTableOfTheSystemLanguage) {
     const std::string probe = Beside("version_two_tables.dll");
     EXPECT_EQ("Version 2.0-ja", VersionLine(probe, "0411"));
     EXPECT_EQ("Version 2.0-en", VersionLine(probe, "0409"));
+}
+
+// Runs in an English and in a Japanese session (tests/app/CMakeLists.txt).
+TEST(VersionText, SystemDefaultLanguageChoosesTheTable) {
+    const char* session = std::getenv("TARVELL_LANG");
+    const bool japanese = session && std::string(session) == "ja";
+    char language[256];
+    GetSystemLanguage(language, sizeof language);
+    // The label itself is in the session's language.
+    const std::string line = VersionLine(Beside("version_two_tables.dll"), language);
+    EXPECT_NE(std::string::npos, line.find(japanese ? " 2.0-ja" : " 2.0-en")) << line;
 }
 
 TEST(VersionText, LanguageWithoutATableFallsBackToUsEnglish) {

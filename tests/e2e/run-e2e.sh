@@ -5,6 +5,7 @@
 #   tests/e2e/run-e2e.sh BUILD_DIR COMMAND [ARGUMENTS...]
 # A COMMAND ending in .exe runs under wine; anything else runs as it is. Either way
 # DISPLAY, WINEPREFIX and E2E_BUILD are set for it.
+#   TARVELL_LANG  the session's language: en (default) or ja (tools/lang-env.sh)
 set -euo pipefail
 root="$(cd "$(dirname "$0")/../.." && pwd)"
 if [ $# -lt 2 ]; then
@@ -15,6 +16,8 @@ build="$(cd "$1" && pwd)"
 shift
 
 export E2E_BUILD="$build"
+. "$root/tools/lang-env.sh"
+tarvell_lang_env
 export WINEPREFIX="$build/wineprefix" WINEARCH=win32 WINEDEBUG="${WINEDEBUG:--all}"
 # Help requests fail at once instead of opening the help viewer's error box.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winhlp32.exe=d"

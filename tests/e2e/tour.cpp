@@ -1,10 +1,21 @@
 // zeptour: walks the running program's windows for the run command and answers small
 // questions for shell-driven tests, using the end-to-end harness.
 //   zeptour tour ZEP_EXE     starts the program, shows every page, the right-click menu,
+<<<<<<< HEAD
 //                            the About box, the confirmation, password and alarm dialogs,
 //                            then cancels the sheet. Before each view it prints
 //                            "shot NAME" and waits for a line on its input (the caller
 //                            takes a screenshot); end of input means go on at once.
+=======
+//                            the About box, the confirmation and password dialogs and
+//                            the mismatch message, then changes a setting and changes it
+//                            back (so the BIOS ends as it was) to show the restart
+//                            prompt, answered No. Before each view it prints
+//                            "shot NAME<tab>TITLE<tab>WxH+X+Y" (TITLE: the window's own
+//                            title in UTF-8; then where the window is on the screen)
+//                            and waits for a line on its input (the caller takes a
+//                            screenshot); end of input means go on at once.
+>>>>>>> issue-15
 //   zeptour wait-sheet SECS  waits for a sheet of any process; 0 when one appears
 //   zeptour close-sheet      presses Cancel on the sheet and waits until it is gone
 #include "MessageBoxes.h"
@@ -14,7 +25,6 @@
 #include "ZepProcess.h"
 #include "ZepUi.h"
 
-#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -31,34 +41,36 @@ constexpr DWORD kPaintMs = 300;
 // Position of "About..." in the right-click menu.
 constexpr int kAboutItem = 2;
 
-// Asks the caller for a screenshot and waits for it.
-void Shot(HWND settle, const std::string& name) {
+// The window's title as UTF-8, whatever the session's code page.
+std::string Utf8TitleOf(HWND window) {
+    wchar_t wide[256] = L"";
+    GetWindowTextW(window, wide, 256);
+    char text[768] = "";
+    WideCharToMultiByte(CP_UTF8, 0, wide, -1, text, sizeof text, nullptr, nullptr);
+    return text;
+}
+
+// Asks the caller for a screenshot of the view called name (titled as titled shows
+// it, when given) and waits for it.
+void Shot(HWND settle, const std::string& name, HWND titled = nullptr) {
     if (settle != nullptr)
         Responsive(settle);
     Sleep(kPaintMs);
-    std::printf("shot %s\n", name.c_str());
+    const std::string title = titled ? Utf8TitleOf(titled) : name;
+    RECT r = {};
+    if (settle != nullptr)
+        GetWindowRect(GetAncestor(settle, GA_ROOT), &r);
+    std::printf("shot %s\t%s\t%ldx%ld+%ld+%ld\n", name.c_str(), title.c_str(), r.right - r.left,
+                r.bottom - r.top, r.left, r.top);
     std::fflush(stdout);
     char line[64];
     if (std::fgets(line, sizeof line, stdin) == nullptr)
         return;
 }
 
-std::string FileNamePart(const std::string& text) {
-    std::string name;
-    for (char c : text) {
-        if (std::isalnum(static_cast<unsigned char>(c)))
-            name += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        else if (!name.empty() && name.back() != '-')
-            name += '-';
-    }
-    while (!name.empty() && name.back() == '-')
-        name.pop_back();
-    return name;
-}
-
-// Waits for a dialog of the process other than the sheet, pictures it, and closes it
-// with button (Cancel answers No in the confirmations).
-bool ShowDialog(DWORD processId, HWND sheet, const std::string& name, int button) {
+// Waits for a dialog of the process other than the sheet and pictures it; nullptr
+// when none appears.
+HWND ShowDialogOnly(DWORD processId, HWND sheet, const std::string& name) {
     HWND dialog = nullptr;
     WaitUntil(
         [&] {
@@ -69,11 +81,32 @@ bool ShowDialog(DWORD processId, HWND sheet, const std::string& name, int button
         kWindowMs);
     if (dialog == nullptr) {
         std::fprintf(stderr, "zeptour: no %s dialog appeared\n", name.c_str());
-        return false;
+        return nullptr;
     }
-    Shot(dialog, name);
+    Shot(dialog, name, dialog);
+    return dialog;
+}
+
+// ShowDialogOnly, then closes the dialog with button (Cancel answers No in the
+// confirmations).
+bool ShowDialog(DWORD processId, HWND sheet, const std::string& name, int button) {
+    HWND dialog = ShowDialogOnly(processId, sheet, name);
+    if (dialog == nullptr)
+        return false;
     PostCommand(dialog, button);
     return WaitUntilGone(dialog, kWindowMs);
+}
+
+// Waits for a message box of the process, pictures it and answers it.
+bool ShowMessage(DWORD processId, const std::string& name) {
+    MessageBoxSeen box;
+    if (!WaitUntil([&] { return (box = FindMessageBox(processId)).window != nullptr; },
+                   kWindowMs)) {
+        std::fprintf(stderr, "zeptour: no %s message appeared\n", name.c_str());
+        return false;
+    }
+    Shot(box.window, name, box.window);
+    return AnswerMessageBox(box);
 }
 
 bool TourPages(SheetDriver& sheet) {
@@ -83,10 +116,8 @@ bool TourPages(SheetDriver& sheet) {
             std::fprintf(stderr, "zeptour: page %d could not be shown\n", i + 1);
             return false;
         }
-        char title[128] = "";
-        GetWindowTextA(sheet.CurrentPage(), title, sizeof title);
-        const std::string part = FileNamePart(title);
-        Shot(sheet.Window(), "page" + std::to_string(i + 1) + (part.empty() ? "" : "-" + part));
+        // Named by position, so both languages' pictures of a page share a name.
+        Shot(sheet.Window(), "page" + std::to_string(i + 1), sheet.CurrentPage());
     }
     return true;
 }
@@ -98,10 +129,51 @@ bool TourMenuAndAbout(DWORD processId, SheetDriver& sheet) {
         std::fprintf(stderr, "zeptour: the right-click menu did not open\n");
         return false;
     }
-    Shot(menu, "menu");
+    Shot(menu, "menu", nullptr);
     ChooseMenuItem(menu, kAboutItem);
     return ShowDialog(processId, sheet.Window(), "about", IDOK);
 }
+
+// Two different new passwords: the mismatch message; then Cancel, which writes nothing.
+bool TourMismatch(DWORD processId, SheetDriver& sheet, HWND page) {
+    if (!ClickLater(GetDlgItem(page, zepui::kChangeSetupButton)))
+        return false;
+    HWND dialog = ShowDialogOnly(processId, sheet.Window(), "change-setup-password");
+    if (dialog == nullptr)
+        return false;
+    HWND enable = GetDlgItem(dialog, zepui::kEnablePasswordBox);
+    if (CheckState(enable) != BST_CHECKED)
+        Click(enable);
+    const struct {
+        int field;
+        const char* text;
+    } entries[] = {{zepui::kNewPasswordField, "ab"}, {zepui::kConfirmPasswordField, "ac"}};
+    for (const auto& entry : entries) {
+        HWND edit = GetDlgItem(dialog, entry.field);
+        ClickInto(edit);
+        TypeCharacters(edit, entry.text);
+    }
+    ClickLater(GetDlgItem(dialog, IDOK));
+    const bool shown = ShowMessage(processId, "message-mismatch");
+    PostCommand(dialog, IDCANCEL);
+    return WaitUntilGone(dialog, kWindowMs) && shown;
+}
+
+// Changes the silent boot option and changes it back, each applied, so the BIOS ends
+// as it was; OK then offers the restart, which is answered No and ends the program.
+bool TourRestartPrompt(DWORD processId, SheetDriver& sheet) {
+    if (!sheet.SelectPage(zepui::kPostPage))
+        return false;
+    HWND silentBoot = sheet.PageControl(zepui::kSilentBootBox);
+    for (int i = 0; i < 2; ++i) {
+        if (!Click(silentBoot) || !sheet.PressApply())
+            return false;
+    }
+    return sheet.PressOk() && ShowDialog(processId, sheet.Window(), "restart", IDCANCEL);
+}
+
+// The power management page's views: its resume time dialog (and the invalid-alarm
+// message) join here when that page has them.
 
 bool TourPasswordDialogs(DWORD processId, SheetDriver& sheet) {
     for (int i = 0; i < sheet.PageCount(); ++i) {
@@ -119,6 +191,7 @@ bool TourPasswordDialogs(DWORD processId, SheetDriver& sheet) {
                 !ShowDialog(processId, sheet.Window(), dialog.name, IDCANCEL))
                 return false;
         }
+        return TourMismatch(processId, sheet, page);
     }
     return true;
 }
@@ -159,7 +232,7 @@ int Tour(const char* zepPath) {
         },
         kColdWindowMs);
     if (box.window != nullptr) {
-        Shot(box.window, "message");
+        Shot(box.window, "message", box.window);
         std::fprintf(stderr, "zeptour: the program said \"%s\"\n", box.text.c_str());
         AnswerMessageBox(box);
         zep.WaitForExit(kExitMs);
@@ -167,7 +240,7 @@ int Tour(const char* zepPath) {
     }
     if (prompt != nullptr) {
         // The setup password is not known here: picture the prompt and cancel it.
-        Shot(prompt, "password-prompt");
+        Shot(prompt, "password-prompt", prompt);
         std::fprintf(stderr, "zeptour: the notebook has a setup password; prompt cancelled\n");
         PostCommand(prompt, IDCANCEL);
         zep.WaitForExit(kExitMs);
@@ -188,11 +261,18 @@ int Tour(const char* zepPath) {
         driver.PostMenuCommand(zepui::kLoadPreviousCommand);
         toured = ShowDialog(id, sheet, "load-previous", IDCANCEL);
     }
+<<<<<<< HEAD
     toured = toured && TourPasswordDialogs(id, driver) && TourAlarmDialog(id, driver);
     // Cancel writes nothing to the BIOS.
     driver.PressCancel();
+=======
+    toured = toured && TourPasswordDialogs(id, driver);
+    toured = toured && TourRestartPrompt(id, driver);
+    if (!toured)
+        driver.PressCancel(); // writes nothing to the BIOS
+>>>>>>> issue-15
     if (!zep.WaitForExit(kExitMs)) {
-        std::fprintf(stderr, "zeptour: the program did not end after Cancel\n");
+        std::fprintf(stderr, "zeptour: the program did not end\n");
         return kFailed;
     }
     return toured ? 0 : kFailed;

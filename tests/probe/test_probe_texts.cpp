@@ -1,5 +1,6 @@
-// The page's string tables: every text exists in English and in Japanese under the same
-// number, and the two patterns that take a number keep exactly one "%d" in both.
+// The page's two patterns that the row builders fill with one number keep exactly one
+// "%d" in both languages. (That both tables hold every id with the same conversions
+// is checked once for all resources, in tests/app/test_resources.cpp.)
 #include "ProbeTestSupport.h"
 #include "page_info_ids.h"
 
@@ -14,23 +15,6 @@ size_t Count(const std::string& text, const std::string& part) {
     for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
         ++count;
     return count;
-}
-
-// This test program carries the page's resources only, so every string in it is the page's.
-TEST(PageTexts, EveryTextExistsInBothLanguages) {
-    int strings = 0;
-    for (uint32_t id = 1; id < 1024; ++id) {
-        std::string english;
-        std::string japanese;
-        const bool inEnglish = LoadTableString(kEnglish, id, english);
-        EXPECT_EQ(inEnglish, LoadTableString(kJapanese, id, japanese)) << "string " << id;
-        EXPECT_LT(japanese.size(), kProbeTextSize) << "string " << id;
-        strings += inEnglish;
-    }
-    EXPECT_EQ(49, strings);
-    std::string caption;
-    EXPECT_TRUE(LoadTableString(kEnglish, IDS_INFO_CAPTION, caption) &&
-                caption == "Information Viewer");
 }
 
 TEST(PageTexts, NumberPatternsTakeExactlyOneNumber) {
