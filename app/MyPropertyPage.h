@@ -7,6 +7,8 @@
 #include "Font.h"
 #include "PropertyPage.h"
 
+#include <cstdint>
+
 // Control id of the title static at the top of a page.
 constexpr int kPageTitleControl = 1308;
 // Height of the title font in logical units.
