@@ -49,11 +49,14 @@ void CScanCodeEdit::Clear() {
 bool CScanCodeEdit::OnChar(UINT character, LPARAM keyData) {
     const KeyVerdict verdict =
         JudgeChar(m_entry, character, ScanCodeOf(keyData), TranslateScanCode);
-    if (verdict == KeyVerdict::PassOn && character != kBackspaceChar) {
-        // The edit shows a mask character either way; a stand-in keeps the typed
-        // character out of the edit's own text buffer.
-        CallOwnProcedure(WM_CHAR, kStandInCharacter, keyData);
-        return true;
+    if (verdict == KeyVerdict::PassOn) {
+        m_bOwnChange = true;
+        if (character != kBackspaceChar) {
+            // The edit shows a mask character either way; a stand-in keeps the typed
+            // character out of the edit's own text buffer.
+            CallOwnProcedure(WM_CHAR, kStandInCharacter, keyData);
+            return true;
+        }
     }
     return Act(verdict);
 }
@@ -75,6 +78,10 @@ bool CScanCodeEdit::OnSetFocus(HWND) {
 bool CScanCodeEdit::OnLButtonDown(UINT, POINT) {
     Default();
     RestartEntry();
+    return true;
+}
+
+bool CScanCodeEdit::OnContextMenu(HWND, POINT) {
     return true;
 }
 
@@ -107,9 +114,27 @@ bool CScanCodeEdit::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& resu
     }
 }
 
+LRESULT CScanCodeEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (m_nDepth > 0)
+        return CEdit::WindowProc(message, wParam, lParam);
+    ++m_nDepth;
+    m_bOwnChange = false;
+    const FieldView before = View();
+    const LRESULT result = CEdit::WindowProc(message, wParam, lParam);
+    if (!m_bOwnChange && m_hWnd != nullptr && !(View() == before))
+        RestartEntry();
+    --m_nDepth;
+    return result;
+}
+
+CScanCodeEdit::FieldView CScanCodeEdit::View() const {
+    return {SendMessage(WM_GETTEXTLENGTH), SendMessage(EM_GETSEL)};
+}
+
 void CScanCodeEdit::RestartEntry() {
     if (!IsWindowVisible())
         return;
+    m_bOwnChange = true;
     m_entry.length = 0;
     SetSel(0, -1);
 }

@@ -18,6 +18,13 @@
 >>>>>>> issue-15
 //   zeptour wait-sheet SECS  waits for a sheet of any process; 0 when one appears
 //   zeptour close-sheet      presses Cancel on the sheet and waits until it is gone
+//   zeptour press PAGE ID    shows page PAGE (0-based) of the sheet and clicks its
+//                            button ID without waiting (it may open a dialog)
+//   zeptour apply            presses Apply on the sheet; 0 once the sheet handled it
+//   zeptour center TITLE ID  prints "X Y", the screen point in the middle of control
+//                            ID of the visible dialog titled TITLE
+//   zeptour masks TITLE ID...  prints the number of characters each control shows
+//   zeptour no-menu          0 when no pop-up menu opens while it watches
 #include "MessageBoxes.h"
 #include "Poll.h"
 #include "SheetDriver.h"
@@ -278,6 +285,49 @@ int Tour(const char* zepPath) {
     return toured ? 0 : kFailed;
 }
 
+// Control id of the first visible dialog titled title (of any process) that has one.
+HWND DialogControl(const char* title, const char* id) {
+    for (HWND window : VisibleTopLevelWindows(0)) {
+        if (ClassOf(window) == kDialogClass && TextOf(window) == title) {
+            if (HWND control = Control(window, std::atoi(id)))
+                return control;
+        }
+    }
+    std::fprintf(stderr, "zeptour: no control %s in a dialog titled \"%s\"\n", id, title);
+    return nullptr;
+}
+
+int PressOnPage(const char* page, const char* id) {
+    SheetDriver sheet(FindSheet(0));
+    return sheet.Exists() && sheet.SelectPage(std::atoi(page)) &&
+                   ClickLater(sheet.PageControl(std::atoi(id)))
+               ? 0
+               : kFailed;
+}
+
+int PrintCenter(const char* title, const char* id) {
+    RECT box;
+    HWND control = DialogControl(title, id);
+    if (control == nullptr || !GetWindowRect(control, &box))
+        return kFailed;
+    std::printf("%ld %ld\n", (box.left + box.right) / 2, (box.top + box.bottom) / 2);
+    return 0;
+}
+
+int PrintMasks(const char* title, int count, char** ids) {
+    std::string line;
+    for (int i = 0; i < count; ++i) {
+        HWND control = DialogControl(title, ids[i]);
+        DWORD_PTR length = 0;
+        if (control == nullptr ||
+            !SendMessageTimeoutA(control, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, kWindowMs, &length))
+            return kFailed;
+        line += (i ? " " : "") + std::to_string(length);
+    }
+    std::printf("%s\n", line.c_str());
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -293,6 +343,20 @@ int main(int argc, char** argv) {
                    ? 0
                    : kFailed;
     }
-    std::fputs("usage: zeptour tour ZEP_EXE | wait-sheet SECONDS | close-sheet\n", stderr);
+    if (argc == 4 && std::strcmp(argv[1], "press") == 0)
+        return PressOnPage(argv[2], argv[3]);
+    if (argc == 2 && std::strcmp(argv[1], "apply") == 0) {
+        SheetDriver sheet(FindSheet(0));
+        return sheet.Exists() && sheet.PressApply() ? 0 : kFailed;
+    }
+    if (argc == 4 && std::strcmp(argv[1], "center") == 0)
+        return PrintCenter(argv[2], argv[3]);
+    if (argc >= 4 && std::strcmp(argv[1], "masks") == 0)
+        return PrintMasks(argv[2], argc - 3, argv + 3);
+    if (argc == 2 && std::strcmp(argv[1], "no-menu") == 0)
+        return WaitUntil([] { return FindOpenMenu(0) != nullptr; }, kQuietMs) ? kFailed : 0;
+    std::fputs("usage: zeptour tour ZEP_EXE | wait-sheet SECONDS | close-sheet | press PAGE ID"
+               " | apply | center TITLE ID | masks TITLE ID... | no-menu\n",
+               stderr);
     return kUsage;
 }

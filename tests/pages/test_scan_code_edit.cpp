@@ -67,13 +67,11 @@ TEST_F(ScanCodeEditTest, PasteCutClearAndUndoNeverChangeTheMaskCharacters) {
     EXPECT_EQ(2, Shown());
     EXPECT_EQ(2, Entry().length);
 
-    edit_.SendMessage(EM_SETSEL, 0, -1);
     const UINT edits[] = {WM_PASTE, WM_CUT, WM_CLEAR, WM_UNDO, EM_UNDO};
     for (UINT message : edits) {
         edit_.SendMessage(message);
         EXPECT_EQ(2, Shown()) << "message 0x" << std::hex << message;
     }
-    edit_.SendMessage(EM_SETSEL, 2, 2);
     // Alt+Backspace, with the Alt flag where either kind of edit looks for it.
     edit_.SendMessage(WM_SYSKEYDOWN, VK_BACK, KeyData(kScanBackspace) | 0x20002000);
     EXPECT_EQ(2, Shown()) << "Alt+Backspace undoes in a plain edit";
@@ -84,6 +82,35 @@ TEST_F(ScanCodeEditTest, PasteCutClearAndUndoNeverChangeTheMaskCharacters) {
     const PasswordEntry entry = Entry();
     ASSERT_EQ(3, entry.length);
     EXPECT_EQ(0, std::memcmp("\x1E\x1F\x20", entry.codes, 3));
+
+    edit_.SendMessage(EM_SETSEL, 0, -1); // the old masks selected: a new entry
+    for (UINT message : edits) {
+        edit_.SendMessage(message);
+        EXPECT_EQ(3, Shown()) << "over a selection, message 0x" << std::hex << message;
+    }
+}
+
+// The rule behind Ctrl+A, Delete and the rest (taken through X by the end-to-end
+// keyboard-routes test): any change of the text or the selection that the control did
+// not make itself, here requests from outside, starts a new entry.
+TEST_F(ScanCodeEditTest, ChangesTheControlDidNotMakeStartANewEntry) {
+    Char('a', kScanA);
+    Char('s', kScanS);
+    edit_.SendMessage(EM_SETSEL, 1, 1);
+    EXPECT_EQ(0, Entry().length) << "a caret moved into the masks";
+    EXPECT_EQ(static_cast<DWORD>(MAKELONG(0, 2)), Selection()) << "as after a focus change";
+    Char('d', kScanD);
+    EXPECT_EQ(1, Shown()) << "the next key replaced the masks";
+    ASSERT_EQ(1, Entry().length);
+    EXPECT_EQ(kScanD, Entry().codes[0]);
+
+    edit_.ReplaceSel("**");
+    EXPECT_EQ(0, Entry().length) << "masks put in from outside";
+    EXPECT_EQ(static_cast<DWORD>(MAKELONG(0, 3)), Selection());
+    ::SetWindowTextA(edit_.m_hWnd, "");
+    Char('a', kScanA);
+    EXPECT_EQ(1, Shown());
+    EXPECT_EQ(1, Entry().length);
 }
 
 TEST_F(ScanCodeEditTest, CaretKeysNeverReachTheEdit) {
