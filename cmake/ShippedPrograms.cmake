@@ -9,6 +9,15 @@
 option(TARVELL_SHIPPED_BUILD "This is the nested build of the shipped programs" OFF)
 set(TARVELL_SHIPPED_DIR ${CMAKE_BINARY_DIR}/shipped)
 
+# The shipped build is the release artefact: optimised for size, every function and
+# object in its own section so the linker drops what nothing references, and stripped.
+if(TARVELL_SHIPPED_BUILD)
+    add_compile_options($<$<CONFIG:Release,MinSizeRel>:-Os>
+                        $<$<COMPILE_LANGUAGE:C,CXX>:-ffunction-sections>
+                        $<$<COMPILE_LANGUAGE:C,CXX>:-fdata-sections>)
+    add_link_options(-Wl,--gc-sections $<$<CONFIG:Release,MinSizeRel>:-s>)
+endif()
+
 # Marks an executable target as shipped. Call it after setting the target's output
 # folder or name, if any. In the shipped build the program is linked for Windows 4.0
 # (the oldest version whose loader it must pass); in the main build the target is left

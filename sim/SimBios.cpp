@@ -53,6 +53,27 @@ void ReplaceRegisters(Regs& reply, const Fault& fault) {
     memcpy(&reply, words, sizeof words);
 }
 
+// A well-mixed 32-bit value of (seed, sequence, word): splitmix32's finaliser.
+uint32_t Scramble(uint32_t seed, uint32_t sequence, uint32_t word) {
+    uint32_t x = seed ^ (sequence * 0x9E3779B9u) ^ (word * 0x85EBCA6Bu);
+    x ^= x >> 16;
+    x *= 0x7FEB352Du;
+    x ^= x >> 15;
+    x *= 0x846CA68Bu;
+    x ^= x >> 16;
+    return x;
+}
+
+// A reply that claims success with whatever the BIOS would never have answered.
+void RandomiseRegisters(Regs& reply, uint32_t seed, uint32_t sequence) {
+    uint32_t* const words[] = {&reply.eax, &reply.ebx, &reply.ecx,
+                               &reply.edx, &reply.esi, &reply.edi};
+    for (uint32_t i = 0; i < sizeof words / sizeof words[0]; ++i)
+        *words[i] = Scramble(seed, sequence, i);
+    reply.status = kStatusOk;
+    reply.eax &= ~0xFF00u; // AH 0: accepted
+}
+
 bool Matches(const Fault& fault, const Regs& request) {
     if (fault.ax != 0 && fault.ax != Low16(request.eax))
         return false;
@@ -96,6 +117,8 @@ bool SimBios::Handle(const Regs& request, Regs& reply, const CallerMemory& memor
         Dispatch(call);
     if (kind == kFaultRegisters)
         ReplaceRegisters(answer, *fault);
+    else if (kind == kFaultRandomRegisters)
+        RandomiseRegisters(answer, fault->seed, log.sequence);
 
     memcpy(&log.reply, &answer, sizeof answer);
     memcpy(&reply, &answer, sizeof answer);
@@ -111,7 +134,7 @@ bool SimBios::LoadProfile(const MachineProfile& profile) {
 }
 
 bool SimBios::ArmFault(const Fault& fault) {
-    if (fault.kind < kFaultTransport || fault.kind > kFaultRegisters)
+    if (fault.kind < kFaultTransport || fault.kind > kFaultRandomRegisters)
         return false;
     for (uint32_t i = 0; i < kMaxFaults; ++i) {
         if (faults_[i].kind == kFaultNone || Exhausted(faults_[i], faultSeen_[i])) {

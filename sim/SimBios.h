@@ -97,10 +97,13 @@ struct LogEntry {
 
 enum FaultKind : uint32_t {
     kFaultNone = 0,
-    kFaultTransport = 1,  // the request never completes (driver answers with an error)
-    kFaultStatus = 2,     // the BIOS refuses: nothing changes, status 0xFFFFFFFF
-    kFaultAnswerCode = 3, // the BIOS refuses: nothing changes, status 0, AH = answerCode
-    kFaultRegisters = 4,  // registers replaced after the BIOS answered (see mask)
+    kFaultTransport = 1,       // the request never completes (driver answers with an error)
+    kFaultStatus = 2,          // the BIOS refuses: nothing changes, status 0xFFFFFFFF
+    kFaultAnswerCode = 3,      // the BIOS refuses: nothing changes, status 0, AH = answerCode
+    kFaultRegisters = 4,       // registers replaced after the BIOS answered (see mask)
+    kFaultRandomRegisters = 5, // after the BIOS answered: status 0, AH 0, every other
+                               // register byte pseudo-random from seed and the request's
+                               // sequence number (the same run gives the same bytes)
 };
 
 // A fault armed on matching requests: AX (group) and BL (function number).
@@ -116,6 +119,7 @@ struct Fault {
     uint32_t replaceMask; // bit i set: 32-bit word i of replace overrides the reply
     uint8_t matchAnyFunction;
     uint8_t pad[3];
+    uint32_t seed; // kFaultRandomRegisters
 };
 
 constexpr uint32_t kMaxFaults = 8;

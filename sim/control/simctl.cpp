@@ -31,9 +31,11 @@ const char kUsageText[] =
     "                              as long as the Wine session: wineserver -p keeps it)\n"
     "  clear-log                   empties the request log\n"
     "  fault KIND AX BL [CODE [SKIP [COUNT]]]\n"
-    "                              fails matching requests; KIND transport, status or\n"
-    "                              answer (AH = CODE); AX 0 matches every group, BL any\n"
-    "                              every function; COUNT 0 (default) = all following\n"
+    "                              fails matching requests; KIND transport, status,\n"
+    "                              answer (AH = CODE) or random (a successful reply with\n"
+    "                              pseudo-random registers; CODE is the seed); AX 0\n"
+    "                              matches every group, BL any every function; COUNT 0\n"
+    "                              (default) = all following\n"
     "  clear-faults                removes every armed fault\n";
 
 int Usage() {
@@ -147,20 +149,26 @@ int ArmFault(SimControl& control, int argc, char** argv) {
         fault.kind = sim::kFaultStatus;
     else if (kind == "answer")
         fault.kind = sim::kFaultAnswerCode;
+    else if (kind == "random")
+        fault.kind = sim::kFaultRandomRegisters;
     else
         return Usage();
 
     uint32_t ax = 0, code = 0, skip = 0, count = 0, bl = 0;
     const bool anyFunction = std::strcmp(argv[2], "any") == 0;
     if (!ParseWord(argv[1], 0xFFFF, ax) || (!anyFunction && !ParseWord(argv[2], 0xFF, bl)) ||
-        (argc > 3 && !ParseWord(argv[3], 0xFF, code)) ||
+        (argc > 3 &&
+         !ParseWord(argv[3], fault.kind == sim::kFaultRandomRegisters ? 0xFFFFFFFF : 0xFF, code)) ||
         (argc > 4 && !ParseWord(argv[4], 0xFFFFFFFF, skip)) ||
         (argc > 5 && !ParseWord(argv[5], 0xFFFFFFFF, count)))
         return Usage();
     fault.ax = static_cast<uint16_t>(ax);
     fault.bl = static_cast<uint8_t>(bl);
     fault.matchAnyFunction = anyFunction ? 1 : 0;
-    fault.answerCode = static_cast<uint8_t>(code);
+    if (fault.kind == sim::kFaultRandomRegisters)
+        fault.seed = code;
+    else
+        fault.answerCode = static_cast<uint8_t>(code);
     fault.skip = skip;
     fault.count = count;
     return control.ArmFault(fault) ? 0 : Failed(control, "arming the fault");

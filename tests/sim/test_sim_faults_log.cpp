@@ -103,6 +103,24 @@ TEST_F(FaultTest, RegisterFaultRewritesTheAnswerAfterTheBiosActed) {
     EXPECT_EQ(0x77u, r.ecx);
 }
 
+TEST_F(FaultTest, RandomRegistersClaimSuccessAndRepeatWithTheSeed) {
+    auto randomReply = [this](uint32_t seed) {
+        bios_.Reset();
+        sim::Fault f = Make(sim::kFaultRandomRegisters, 0x9610, 0x16);
+        f.seed = seed;
+        EXPECT_TRUE(bios_.ArmFault(f));
+        return Ask(0x9610, 0x0116);
+    };
+    const sim::Regs first = randomReply(7);
+    EXPECT_EQ(sim::kStatusOk, first.status);
+    EXPECT_EQ(0, Ah(first));
+    EXPECT_EQ(1, bios_.Settings().silentBoot) << "the BIOS acted before the reply was replaced";
+    const sim::Regs again = randomReply(7);
+    EXPECT_EQ(0, std::memcmp(&first, &again, sizeof first));
+    const sim::Regs other = randomReply(8);
+    EXPECT_NE(0, std::memcmp(&first, &other, sizeof first));
+}
+
 TEST_F(FaultTest, SkipAndCountPickTheMatchingRequests) {
     sim::Fault f = Make(sim::kFaultStatus, 0x9610, 0x16);
     f.skip = 1;
