@@ -1,12 +1,6 @@
 // zeptour: walks the running program's windows for the run command and answers small
 // questions for shell-driven tests, using the end-to-end harness.
 //   zeptour tour ZEP_EXE     starts the program, shows every page, the right-click menu,
-<<<<<<< HEAD
-//                            the About box, the confirmation, password and alarm dialogs,
-//                            then cancels the sheet. Before each view it prints
-//                            "shot NAME" and waits for a line on its input (the caller
-//                            takes a screenshot); end of input means go on at once.
-=======
 //                            the About box, the confirmation and password dialogs and
 //                            the mismatch message, then changes a setting and changes it
 //                            back (so the BIOS ends as it was) to show the restart
@@ -15,7 +9,6 @@
 //                            title in UTF-8; then where the window is on the screen)
 //                            and waits for a line on its input (the caller takes a
 //                            screenshot); end of input means go on at once.
->>>>>>> issue-15
 //   zeptour wait-sheet SECS  waits for a sheet of any process; 0 when one appears
 //   zeptour close-sheet      presses Cancel on the sheet and waits until it is gone
 //   zeptour press PAGE ID    shows page PAGE (0-based) of the sheet and clicks its
@@ -268,16 +261,10 @@ int Tour(const char* zepPath) {
         driver.PostMenuCommand(zepui::kLoadPreviousCommand);
         toured = ShowDialog(id, sheet, "load-previous", IDCANCEL);
     }
-<<<<<<< HEAD
     toured = toured && TourPasswordDialogs(id, driver) && TourAlarmDialog(id, driver);
-    // Cancel writes nothing to the BIOS.
-    driver.PressCancel();
-=======
-    toured = toured && TourPasswordDialogs(id, driver);
     toured = toured && TourRestartPrompt(id, driver);
     if (!toured)
         driver.PressCancel(); // writes nothing to the BIOS
->>>>>>> issue-15
     if (!zep.WaitForExit(kExitMs)) {
         std::fprintf(stderr, "zeptour: the program did not end\n");
         return kFailed;
