@@ -56,7 +56,9 @@ function(tarvell_add_shipped_build)
         list(APPEND options -D${variable}=${${variable}})
     endforeach()
     if(CMAKE_GENERATOR MATCHES "Make")
-        set(build_command $(MAKE) ${programs}) # shares the caller's -j job slots
+        # Shares the caller's -j job slots. The first step regenerates the nested
+        # build when a CMakeLists changed, so a program added since is known to it.
+        set(build_command $(MAKE) cmake_check_build_system COMMAND $(MAKE) ${programs})
     else()
         set(build_command ${CMAKE_COMMAND} --build <BINARY_DIR> --target ${programs})
     endif()

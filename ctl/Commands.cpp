@@ -2,6 +2,7 @@
 
 #include "ApplyPlan.h"
 #include "InfoRows.h"
+#include "LocalClock.h"
 #include "MachineFacts.h"
 #include "PasswordGate.h"
 #include "SettingsText.h"
@@ -79,7 +80,7 @@ int ApplySettings(const std::vector<FileSetting>& settings, MachineFacts& facts,
 }
 
 int Show(const Command& command) {
-    MachineFacts facts;
+    MachineFacts facts(LocalTimeNow());
     const std::vector<InfoRow> info = CollectInfoRows();
     const std::string text = command.json ? SettingsJson(facts, info) : SettingsIni(facts, &info);
     std::fputs(text.c_str(), stdout);
@@ -87,7 +88,7 @@ int Show(const Command& command) {
 }
 
 int Export(const Command& command) {
-    MachineFacts facts;
+    MachineFacts facts(LocalTimeNow());
     const std::string text = "; Tarvell BIOS settings (zepctl export). Edit the values and\n"
                              "; apply them with: zepctl import FILE [--dry-run]\n\n" +
                              SettingsIni(facts, nullptr);
@@ -107,7 +108,7 @@ int Import(const Command& command) {
         std::fprintf(stderr, "zepctl: cannot read %s\n", command.file);
         return kExitUsage;
     }
-    MachineFacts facts;
+    MachineFacts facts(LocalTimeNow());
     std::vector<FileSetting> settings;
     std::vector<FileProblem> problems;
     ReadSettingsText(text.c_str(), facts, settings, problems);
@@ -131,7 +132,7 @@ int Get(const Command& command) {
     const SettingRow* row = FindOrComplain(command.key);
     if (!row)
         return kExitUsage;
-    MachineFacts facts;
+    MachineFacts facts(LocalTimeNow());
     SettingValue value = ZeroValue();
     if (!facts.Current(*row, value)) {
         std::fprintf(stderr, "zepctl: %s.%s: this machine's BIOS does not offer it\n", row->section,
@@ -147,7 +148,7 @@ int Set(const Command& command) {
     const SettingRow* row = FindOrComplain(command.key);
     if (!row)
         return kExitUsage;
-    MachineFacts facts;
+    MachineFacts facts(LocalTimeNow());
     FileSetting setting;
     FileProblem problem;
     if (!CheckSetting(*row, command.value, 0, facts, setting, problem)) {
@@ -198,7 +199,10 @@ void PrintHelp(FILE* out) {
         std::fprintf(out, "  %s.%s = %s%s\n", row.section, row.key, row.values,
                      row.restart ? " (after a restart)" : "");
     }
-    std::fputs("\nExit codes: 0 done; 1 refused (bad file or value, wrong password, the BIOS\n"
+    std::fputs("\nA resume alarm is a real date and time, not before the computer's clock and\n"
+               "not after 2079. Writing Power.ModemRingResume also updates the power driver's\n"
+               "flags in the registry, as the Power Management page does.\n"
+               "\nExit codes: 0 done; 1 refused (bad file or value, wrong password, the BIOS\n"
                "refused a write); 2 usage error, unreadable file or no driver.\n",
                out);
 }

@@ -1,5 +1,5 @@
 // The settings file zepctl exports and imports: INI text with one section per page
-// ("[POST]", "[Boot]", "[Display]") and "Key = Value" lines. Every line is checked
+// ("[POST]", "[Boot]", "[Power]", "[Display]") and "Key = Value" lines. Every line is checked
 // against the machine before anything is written. Free of <windows.h>.
 #pragma once
 

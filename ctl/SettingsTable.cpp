@@ -1,10 +1,12 @@
 #include "SettingsTable.h"
 
+#include "AlarmSetting.h"
 #include "BootDisplayState.h"
 #include "BootList.h"
 #include "DisplaySwitch.h"
 #include "MachineFacts.h"
 #include "PostOptionBytes.h"
+#include "PowerSettings.h"
 #include "TextMatch.h"
 
 #include <cstdio>
@@ -247,6 +249,22 @@ template <int (*Set)(uint8_t)> int WriteLevel(const SettingValue& value) {
     return Set(value.bytes[0]);
 }
 
+// ---- power ----
+
+template <PowerOption Option> bool ReadPowerRow(MachineFacts&, SettingValue& value) {
+    return ReadPowerOption(Option, value.bytes[0]);
+}
+
+template <PowerOption Option> int WritePowerRow(const SettingValue& value) {
+    return WritePowerOption(Option, value.bytes[0]);
+}
+
+// The page's options take effect at once: no restart.
+template <PowerOption Option> constexpr SettingRow PowerRow(const char* key) {
+    return {"Power",     key,          "On | Off",           false, ReadPowerRow<Option>,
+            ParseSwitch, FormatSwitch, WritePowerRow<Option>};
+}
+
 // Apply order. The power options and the resume alarm of the Power Management page
 // go between [Boot] and [Display], where that page sits in the sheet.
 const SettingRow kSettings[] = {
@@ -254,6 +272,14 @@ const SettingRow kSettings[] = {
     SwitchRow<GetMemoryTest, EnableMemoryTest>("POST", "MemoryTest", true),
     {"Boot", "Sequence", "[CD-ROM,] A, C | A | C | C, A", true, ReadBootList, ParseBootList,
      FormatBootList, WriteBootList},
+    PowerRow<kPmuOption>("PowerManagement"),
+    PowerRow<kDisplayOnOption>("DisplayAlwaysOn"),
+    PowerRow<kHotkeyBeepOption>("HotkeyBeep"),
+    PowerRow<kModemRingOption>("ModemRingResume"),
+    PowerRow<kBattLowBeepOption>("BatteryLowBeep"),
+    PowerRow<kSleepOnBattLowOption>("SleepOnBatteryLow"),
+    {"Power", "ResumeAlarm", "Off | YYYY-MM-DD hh:mm:ss (a time turns the timer on)", false,
+     ReadAlarm, ParseAlarm, FormatAlarm, WriteAlarm},
     {"Display", "BootDisplay", "Auto | Both", true, ReadBootDisplay, ParseBootDisplay,
      FormatBootDisplay, WriteBootDisplay},
     {"Display", "SwitchingDevice", "LCD | External | Both (External and Both need a monitor)",

@@ -1,7 +1,7 @@
 // Every setting zepctl reads and writes, one row each, in the order the settings
 // sheet writes them on Apply: POST (silent boot before memory test), Boot Sequence,
-// then Display Device. Each row reads, parses, shows and writes its value through
-// the pages' own rules. Free of <windows.h>.
+// Power Management (six options, then the resume alarm), then Display Device. Each row reads,
+// parses, shows and writes its value through the pages' own rules. Free of <windows.h>.
 #pragma once
 
 #include "SettingValue.h"
@@ -11,7 +11,7 @@
 class MachineFacts;
 
 struct SettingRow {
-    const char* section; // [POST], [Boot], [Display]
+    const char* section; // [POST], [Boot], [Power], [Display]
     const char* key;
     const char* values; // what --help lists
     bool restart;       // a change takes effect only at the next start

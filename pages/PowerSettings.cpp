@@ -25,35 +25,46 @@ bool IsOnOff(uint8_t value) {
     return value <= 1;
 }
 
-void WriteOption(int option, uint8_t value) {
-    kOperations[option].enable(value);
+} // namespace
+
+bool ReadPowerOption(PowerOption option, uint8_t& value) {
+    uint8_t read = kNoValue;
+    if (!kOperations[option].get(&read) || !IsOnOff(read))
+        return false;
+    value = read;
+    return true;
+}
+
+int WritePowerOption(PowerOption option, uint8_t value) {
+    const int answer = kOperations[option].enable(value);
     if (option == kModemRingOption)
         UpdateVpowerdFlags(value);
+    return answer;
 }
 
-void WriteTimer(uint8_t on, const ResumeTime& time) {
+bool ReadResumeTimer(uint8_t& on, ResumeTime& time, bool& timeKnown) {
+    uint8_t read = kNoValue;
+    BcdResumeTime bcd{};
+    if (!GetResumeTimer(&read, &bcd.second, &bcd.minute, &bcd.hour, &bcd.monthDay, &bcd.year) ||
+        !IsOnOff(read))
+        return false;
+    on = read;
+    timeKnown = DecodeResumeTime(bcd, time);
+    return true;
+}
+
+int WriteResumeTimer(uint8_t on, const ResumeTime& time) {
     const BcdResumeTime bcd = EncodeResumeTime(time);
-    SetResumeTimer(on, bcd.second, bcd.minute, bcd.hour, bcd.monthDay, bcd.year);
+    return SetResumeTimer(on, bcd.second, bcd.minute, bcd.hour, bcd.monthDay, bcd.year);
 }
-
-} // namespace
 
 PowerReading ReadPowerOptions() {
     PowerReading reading{};
     for (int option = 0; option < kPowerOptionCount; ++option) {
-        uint8_t value = kNoValue;
-        reading.optionRead[option] = kOperations[option].get(&value) && IsOnOff(value);
-        reading.option[option] = reading.optionRead[option] ? value : 0;
+        const PowerOption which = static_cast<PowerOption>(option);
+        reading.optionRead[option] = ReadPowerOption(which, reading.option[option]);
     }
-    uint8_t on = kNoValue;
-    BcdResumeTime bcd{};
-    reading.timerRead =
-        GetResumeTimer(&on, &bcd.second, &bcd.minute, &bcd.hour, &bcd.monthDay, &bcd.year) &&
-        IsOnOff(on);
-    if (reading.timerRead) {
-        reading.timerOn = on;
-        reading.timeKnown = DecodeResumeTime(bcd, reading.time);
-    }
+    reading.timerRead = ReadResumeTimer(reading.timerOn, reading.time, reading.timeKnown);
     return reading;
 }
 
@@ -81,7 +92,7 @@ void PowerSettings::ApplyPending(int32_t modified) {
         return;
     for (int option = 0; option < kPowerOptionCount; ++option) {
         if (m_options[option].HasPending())
-            WriteOption(option, m_options[option].TakePending());
+            WritePowerOption(static_cast<PowerOption>(option), m_options[option].TakePending());
     }
     if (!m_timerEnable.HasPending() && !m_timeSet.HasPending())
         return;
@@ -90,7 +101,7 @@ void PowerSettings::ApplyPending(int32_t modified) {
     if (m_timerEnable.HasPending())
         m_nTimerEnabled = m_timerEnable.TakePending();
     m_nAppliedTimerValue = m_nTimerEnabled;
-    WriteTimer(m_nAppliedTimerValue, m_resumeTime);
+    WriteResumeTimer(m_nAppliedTimerValue, m_resumeTime);
     if (m_timeSet.HasPending())
         m_timeSet.TakePending();
     else
@@ -101,12 +112,12 @@ void PowerSettings::ApplyPending(int32_t modified) {
 void PowerSettings::WriteApplied() const {
     for (int option = 0; option < kPowerOptionCount; ++option) {
         if (m_options[option].HasApplied())
-            WriteOption(option, m_options[option].Applied());
+            WritePowerOption(static_cast<PowerOption>(option), m_options[option].Applied());
     }
     if (m_timerEnable.HasApplied() || m_timeSet.HasApplied()) {
         const uint8_t on =
             m_timerEnable.HasApplied() ? m_timerEnable.Applied() : m_nAppliedTimerValue;
-        WriteTimer(on, m_appliedTime);
+        WriteResumeTimer(on, m_appliedTime);
     }
 }
 

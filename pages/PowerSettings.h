@@ -33,6 +33,17 @@ struct PowerReading {
 // The six Get operations in order, then GetResumeTimer.
 PowerReading ReadPowerOptions();
 
+// One option's Get; false when it fails or the reply is neither 0 nor 1.
+bool ReadPowerOption(PowerOption option, uint8_t& value);
+// One option's Enable, for the modem-ring option followed by the power driver's
+// flags; the Enable's answer.
+int WritePowerOption(PowerOption option, uint8_t value);
+// GetResumeTimer; false when it fails or its on/off is neither 0 nor 1. timeKnown as
+// in PowerReading.
+bool ReadResumeTimer(uint8_t& on, ResumeTime& time, bool& timeKnown);
+// SetResumeTimer with on and time in BCD; its answer.
+int WriteResumeTimer(uint8_t on, const ResumeTime& time);
+
 class PowerSettings {
 public:
     // now: the alarm time until the BIOS or the user supplies one, so that turning

@@ -44,17 +44,6 @@ void MakeFont(CFont& font, LONG height, const char* face) {
 
 } // namespace
 
-ResumeTime LocalTimeNow() {
-    SYSTEMTIME now = {};
-    ::GetLocalTime(&now);
-    return ResumeTime{now.wYear,
-                      static_cast<uint8_t>(now.wMonth),
-                      static_cast<uint8_t>(now.wDay),
-                      static_cast<uint8_t>(now.wHour),
-                      static_cast<uint8_t>(now.wMinute),
-                      static_cast<uint8_t>(now.wSecond)};
-}
-
 CResumeTimeDlg::CResumeTimeDlg(HWND parent) : CDialog(IDD_RESUME_TIME, parent) {
     const ResumeTime now = LocalTimeNow();
     m_year = now.year;

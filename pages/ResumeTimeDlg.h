@@ -7,11 +7,9 @@
 #include "Controls.h"
 #include "Dialog.h"
 #include "Font.h"
+#include "LocalClock.h"
 #include "PaletteBitmap.h"
 #include "ResumeTime.h"
-
-// The local date and time to the second.
-ResumeTime LocalTimeNow();
 
 class CResumeTimeDlg : public CDialog {
 public:

@@ -6,6 +6,7 @@
 #include "OperationNames.h"
 #include "SimDevice.h"
 #include "SimProfiles.h"
+#include "VpowerdKey.h"
 
 #include <gtest/gtest.h>
 
@@ -14,6 +15,9 @@
 #include <string>
 
 namespace {
+
+// The computer's clock for every check here.
+const ResumeTime kNow = {2030, 6, 15, 12, 0, 0};
 
 bool IsWrite(const sim::Regs& request) {
     const std::string name = OperationName(request.eax, request.ebx);
@@ -86,6 +90,17 @@ const RefusalCase kRefusals[] = {
     {"brightness not a number", "default", "[Display]\nBrightness = -1\n", 2, "not a level"},
     {"contrast above range", "default", "[Display]\nContrast = 16\n", 2,
      "outside the BIOS's range"},
+    {"power option not on or off", "default", "[Power]\nHotkeyBeep = 1\n", 2, "not On or Off"},
+    {"alarm not a date", "default", "[Power]\nResumeAlarm = 2031-01-02 3:04:05\n", 2,
+     "not Off or a date and time (YYYY-MM-DD hh:mm:ss)"},
+    {"alarm a second ago", "default", "[Power]\nResumeAlarm = 2030-06-15 11:59:59\n", 2,
+     "in the past (the computer's clock says 2030-06-15 12:00:00)"},
+    {"alarm on 31 April", "default", "[Power]\nResumeAlarm = 2031-04-31 08:00:00\n", 2,
+     "2031-04-31 is not a date: that month has 30 days"},
+    {"alarm at hour 24", "default", "[Power]\nResumeAlarm = 2031-04-30 24:00:00\n", 2,
+     "24:00:00 is not a time of day"},
+    {"alarm after the clock's last year", "default", "[Power]\nResumeAlarm = 2080-01-01 00:00:00\n",
+     2, "years 1980 to 2079"},
 };
 
 class RefusalTest : public SettingsFileTest, public ::testing::WithParamInterface<RefusalCase> {};
@@ -94,7 +109,7 @@ TEST_P(RefusalTest, NamesTheLineAndWritesNothing) {
     const RefusalCase& c = GetParam();
     ASSERT_TRUE(sim::LoadNamedProfile(Bios(), c.profile));
     Bios().ClearLog();
-    MachineFacts facts;
+    MachineFacts facts(kNow);
     std::vector<FileSetting> settings;
     std::vector<FileProblem> problems;
     ReadSettingsText(c.file, facts, settings, problems);
@@ -120,9 +135,11 @@ const AcceptCase kAccepted[] = {
     {"byte order mark, any case", "default", "\xEF\xBB\xBF[post]\nsilentboot = on\n",
      "POST.SilentBoot"},
     {"apply order, not file order", "default",
-     "[Display]\nBootDisplay = Both\n[Boot]\nSequence = CD-ROM, C, A\n[POST]\nMemoryTest = "
-     "Off\nSilentBoot = On\n",
-     "POST.SilentBoot POST.MemoryTest Boot.Sequence Display.BootDisplay"},
+     "[Display]\nBootDisplay = Both\n[Power]\nResumeAlarm = 2030-06-15 12:00:00\nPowerManagement "
+     "= Off\n[Boot]\nSequence = CD-ROM, C, A\n[POST]\nMemoryTest = Off\nSilentBoot = On\n",
+     "POST.SilentBoot POST.MemoryTest Boot.Sequence Power.PowerManagement Power.ResumeAlarm "
+     "Display.BootDisplay"},
+    {"alarm off when it is off", "default", "[Power]\nResumeAlarm = off\n", ""},
     {"unchanged values planned out", "default",
      "[Boot]\nSequence = A, C\n[Display]\nBrightness = 4\n", ""},
     {"external with a monitor", "monitor", "[Display]\nSwitchingDevice = External\n",
@@ -136,7 +153,7 @@ class AcceptTest : public SettingsFileTest, public ::testing::WithParamInterface
 TEST_P(AcceptTest, PlansOnlyTheDifferencesInApplyOrder) {
     const AcceptCase& c = GetParam();
     ASSERT_TRUE(sim::LoadNamedProfile(Bios(), c.profile));
-    MachineFacts facts;
+    MachineFacts facts(kNow);
     std::vector<FileSetting> settings;
     std::vector<FileProblem> problems;
     ReadSettingsText(c.file, facts, settings, problems);
@@ -157,7 +174,7 @@ namespace {
 // A write the BIOS refuses: nothing after it is sent, what went before is still
 // checksummed, and the hot-key button is on again.
 TEST_F(SettingsFileTest, RefusedWriteStopsTheRestButChecksumsAndRestoresTheHotkeyButton) {
-    MachineFacts facts;
+    MachineFacts facts(kNow);
     std::vector<FileSetting> settings;
     std::vector<FileProblem> problems;
     ReadSettingsText("[POST]\nSilentBoot = On\nMemoryTest = Off\n[Display]\nBootDisplay = Both\n",
@@ -181,6 +198,22 @@ TEST_F(SettingsFileTest, RefusedWriteStopsTheRestButChecksumsAndRestoresTheHotke
     EXPECT_EQ("SetHotkeyButton EnableSilentBoot EnableMemoryTest CMOSChecksum SetHotkeyButton",
               sent);
     EXPECT_EQ(1, Bios().Settings().hotkeyButton);
+}
+
+// The modem-ring write goes through the page's rule, power driver's flags included.
+TEST_F(SettingsFileTest, ModemRingWriteAlsoUpdatesThePowerDriversFlags) {
+    VpowerdKey key;
+    VpowerdKey::SetFlags(0x3F);
+    MachineFacts facts(kNow);
+    std::vector<FileSetting> settings;
+    std::vector<FileProblem> problems;
+    ReadSettingsText("[Power]\nModemRingResume = On\n", facts, settings, problems);
+    ASSERT_TRUE(problems.empty());
+
+    const ApplyResult result = ApplyChanges(PlanChanges(settings, facts));
+    EXPECT_EQ(1u, result.written);
+    EXPECT_EQ(1, Bios().Settings().modemRingWakeup);
+    EXPECT_EQ("4: 2f 00 00 00", VpowerdKey::Describe()) << "modem ring on: bit 4 clear";
 }
 
 } // namespace

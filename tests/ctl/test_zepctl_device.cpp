@@ -55,7 +55,8 @@ protected:
     e2e::SimNotebook notebook_;
 };
 
-// Another notebook: every setting but the contrast differs from the defaults.
+// Another notebook: every POST, Boot and Display setting but the contrast differs from
+// the defaults.
 void OtherNotebook(sim::BiosSettings& s) {
     s.silentBoot = 1;
     s.memoryTest = 0;
@@ -102,6 +103,13 @@ const RunCase kRuns[] = {
      "No restart needed"},
     {"set a value out of range", "set Display.Contrast 16", "", nullptr, false, "", 0, 0, 1, "", 0,
      "outside the BIOS's range 0 to 15"},
+    {"import a power option and the alarm", "import %F",
+     "[Power]\nBatteryLowBeep = Off\nResumeAlarm = 2079-12-31 23:59:59\n", nullptr, false, "", 0, 0,
+     0,
+     "SetHotkeyButton(0) EnableBattLowBeep(0) SetResumeTimer(1) CMOSChecksum(1) SetHotkeyButton(1)",
+     0, "Power.ResumeAlarm: Off -> 2079-12-31 23:59:59"},
+    {"alarm before the computer's clock", "set Power.ResumeAlarm \"2001-01-01 00:00:00\"", "",
+     nullptr, false, "", 0, 0, 1, "", 0, "the alarm is in the past"},
     {"right password from stdin", "import %F --password-stdin", kSilentBootOn, nullptr, true,
      "abc\n", 0, 0, 0, kSilentBootWrites, 1, "Changed"},
     {"right password on the second try, Shift ignored", "import %F --password-stdin", kSilentBootOn,

@@ -1,10 +1,10 @@
 // zeptour: walks the running program's windows for the run command and answers small
 // questions for shell-driven tests, using the end-to-end harness.
 //   zeptour tour ZEP_EXE     starts the program, shows every page, the right-click menu,
-//                            the About box, the confirmation and password dialogs and
-//                            the mismatch message, then changes a setting and changes it
-//                            back (so the BIOS ends as it was) to show the restart
-//                            prompt, answered No. Before each view it prints
+//                            the About box, the confirmation, password and alarm dialogs
+//                            and the mismatch message, then changes a setting and
+//                            changes it back (so the BIOS ends as it was) to show the
+//                            restart prompt, answered No. Before each view it prints
 //                            "shot NAME<tab>TITLE<tab>WxH+X+Y" (TITLE: the window's own
 //                            title in UTF-8; then where the window is on the screen)
 //                            and waits for a line on its input (the caller takes a
@@ -172,9 +172,6 @@ bool TourRestartPrompt(DWORD processId, SheetDriver& sheet) {
     return sheet.PressOk() && ShowDialog(processId, sheet.Window(), "restart", IDCANCEL);
 }
 
-// The power management page's views: its resume time dialog (and the invalid-alarm
-// message) join here when that page has them.
-
 bool TourPasswordDialogs(DWORD processId, SheetDriver& sheet) {
     for (int i = 0; i < sheet.PageCount(); ++i) {
         HWND page = sheet.PageAt(i);
@@ -197,8 +194,8 @@ bool TourPasswordDialogs(DWORD processId, SheetDriver& sheet) {
 }
 
 // The resume alarm dialog of the Power Management page (six-page program). The ALARM
-// button works only while the timer is on: tick the timer first when it is off (the
-// sheet is cancelled afterwards, so nothing is written).
+// button works only while the timer is on: tick the timer first when it is off, and
+// clear it again afterwards, so that a later apply sends the timer as it was.
 bool TourAlarmDialog(DWORD processId, SheetDriver& sheet) {
     for (int i = 0; i < sheet.PageCount(); ++i) {
         HWND page = sheet.PageAt(i);
@@ -206,9 +203,11 @@ bool TourAlarmDialog(DWORD processId, SheetDriver& sheet) {
         if (alarm == nullptr)
             continue;
         sheet.SelectPage(i);
-        if (!Enabled(alarm))
-            Click(GetDlgItem(page, zepui::kResumeTimerBox));
-        return ClickLater(alarm) && ShowDialog(processId, sheet.Window(), "resume-alarm", IDCANCEL);
+        HWND timer = GetDlgItem(page, zepui::kResumeTimerBox);
+        const bool ticked = !Enabled(alarm) && Click(timer);
+        const bool shown =
+            ClickLater(alarm) && ShowDialog(processId, sheet.Window(), "resume-alarm", IDCANCEL);
+        return shown && (!ticked || Click(timer));
     }
     return true;
 }
