@@ -7,7 +7,8 @@
 # With DISPLAY set, zep.exe opens on that display and the command returns when it ends.
 # Without a display it runs under a private Xvfb: a tour opens the sheet, every page,
 # the right-click menu with its About box, the sheet's dialogs and messages (answered
-# No or Cancel; the one change it applies it also takes back), in English and in
+# No or Cancel; the one change it applies it also takes back), and the start-up
+# password prompt (a setup password is set for it and taken away), in English and in
 # Japanese, saves screenshots into ./screenshots/ with an index.html that shows them
 # side by side, and prints where they are.
 # Settings persist in the simulated BIOS between runs, as a notebook's would.
@@ -69,12 +70,37 @@ fi
 shots="$PWD/screenshots"
 rm -rf "$shots"
 mkdir -p "$shots"
-echo "run: $folder/zep.exe under Xvfb $DISPLAY, simulated notebook \"$profile\"; screenshots:"
 
-# tour PROGRAM LANGUAGE FOLDER: pictures of one program in one language, listed in
-# FOLDER/shots.tsv as NAME, TITLE, FILE.
+# take_shots PROGRAM FOLDER: runs the tour of PROGRAM and saves the pictures it asks
+# for (each with a line "shot NAME<tab>TITLE<tab>GEOMETRY") into FOLDER, numbered on
+# from $count, listed in FOLDER/shots.tsv as NAME, TITLE, FILE.
+take_shots() {
+    local line name title geometry file status=0
+    coproc TOUR { wine "$build/tests/e2e/zeptour.exe" tour "$1"; }
+    local tour_pid=$TOUR_PID
+    while IFS= read -r line <&"${TOUR[0]}"; do
+        line="${line%$'\r'}"
+        case "$line" in
+        "shot "*)
+            IFS=$'\t' read -r name title geometry <<<"${line#shot }"
+            count=$((count + 1))
+            file="$(printf '%02d' "$count")-$name.png"
+            import -display "$DISPLAY" -window root -crop "$geometry" +repage "$2/$file"
+            printf '%s\t%s\t%s\n' "$name" "$title" "$file" >>"$2/shots.tsv"
+            echo "  $2/$file"
+            echo next >&"${TOUR[1]}"
+            ;;
+        *) echo "$line" ;;
+        esac
+    done
+    wait "$tour_pid" || status=$?
+    return "$status"
+}
+
+# tour PROGRAM LANGUAGE FOLDER: pictures of one program in one language; then, with a
+# setup password set for the while, the start-up prompt and its wrong-password message.
 tour() {
-    local program="$1" folder="$3" count=0 line name title geometry file status=0
+    local program="$1" folder="$3" count=0 status=0 password
     mkdir -p "$folder"
     : >"$folder/shots.tsv"
     (
@@ -82,26 +108,11 @@ tour() {
         tarvell_lang_env
         gui_session_start "$build/tools/keepalive/keepalive.exe"
         wine "$simctl" profile "$profile" >/dev/null
-        # The tour asks for each picture with a line "shot NAME<tab>TITLE<tab>GEOMETRY".
-        coproc TOUR { wine "$build/tests/e2e/zeptour.exe" tour "$program"; }
-        tour_pid=$TOUR_PID
-        while IFS= read -r line <&"${TOUR[0]}"; do
-            line="${line%$'\r'}"
-            case "$line" in
-            "shot "*)
-                IFS=$'\t' read -r name title geometry <<<"${line#shot }"
-                count=$((count + 1))
-                file="$(printf '%02d' "$count")-$name.png"
-                import -display "$DISPLAY" -window root -crop "$geometry" +repage \
-                    "$folder/$file"
-                printf '%s\t%s\t%s\n' "$name" "$title" "$file" >>"$folder/shots.tsv"
-                echo "  $folder/$file"
-                echo next >&"${TOUR[1]}"
-                ;;
-            *) echo "$line" ;;
-            esac
-        done
-        wait "$tour_pid" || status=$?
+        take_shots "$program" "$folder" || status=$?
+        password="$(wine "$simctl" get setupPassword | tr -d '\r')"
+        wine "$simctl" set setupPassword 1e,30 >/dev/null
+        take_shots "$program" "$folder" || status=$?
+        wine "$simctl" set setupPassword "$password" >/dev/null
         gui_session_stop
         exit "$status"
     )

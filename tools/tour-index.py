@@ -34,16 +34,28 @@ def cell(program, language, shot):
             f'<a href="{src}"><img src="{src}" alt="{html.escape(title)}"></a></td>')
 
 
+def keyed(rows):
+    """The shots by (name, how many of that name came before), so that both
+    languages' pictures of a view meet even when one tour showed less."""
+    seen = {}
+    result = {}
+    for row in rows:
+        key = (row[0], seen.get(row[0], 0))
+        seen[row[0]] = key[1] + 1
+        result[key] = row
+    return result
+
+
 def program_section(root, program):
-    shots = {code: read_shots(root / program / code) for code, _ in LANGUAGES}
-    count = max(len(rows) for rows in shots.values())
+    shots = {code: keyed(read_shots(root / program / code)) for code, _ in LANGUAGES}
+    views = []
+    for rows in shots.values():
+        views += [key for key in rows if key not in views]
     head = "".join(f"<th>{name}</th>" for _, name in LANGUAGES)
     body = []
-    for i in range(count):
-        name = next(rows[i][0] for rows in shots.values() if i < len(rows))
-        cells = "".join(cell(program, code, rows[i] if i < len(rows) else None)
-                        for code, rows in shots.items())
-        body.append(f"<tr><th>{html.escape(name)}</th>{cells}</tr>")
+    for key in views:
+        cells = "".join(cell(program, code, rows.get(key)) for code, rows in shots.items())
+        body.append(f"<tr><th>{html.escape(key[0])}</th>{cells}</tr>")
     return (f"<h2>{html.escape(program)}</h2>\n<table><tr><th></th>{head}</tr>\n"
             + "\n".join(body) + "\n</table>")
 

@@ -38,15 +38,14 @@ using zepui::kNewPasswordField;
 // Display Device page.
 constexpr int kBootAuto = 1155;
 constexpr int kBootBoth = 1157;
-constexpr int kSwitchLcd = 1033;
-constexpr int kSwitchExternal = 1034;
-constexpr int kSwitchBoth = 1035;
+using zepui::kSwitchBoth;
+using zepui::kSwitchExternal;
+using zepui::kSwitchLcd;
 constexpr int kBrightnessLabel = 1150;
 constexpr int kBrightnessSlider = 1124;
 constexpr int kContrastLabel = 1151;
 constexpr int kContrastSlider = 1123;
-constexpr char kNoMonitorMessage[] =
-    "No monitor connects to your computer. Display restores to LCD panel.";
+using zepui::kNoMonitorMessage;
 
 // Sheet.
 using zepui::kLoadPreviousCommand;

@@ -1,14 +1,17 @@
 // zeptour: walks the running program's windows for the run command and answers small
 // questions for shell-driven tests, using the end-to-end harness.
 //   zeptour tour ZEP_EXE     starts the program, shows every page, the right-click menu,
-//                            the About box, the confirmation, password and alarm dialogs
-//                            and the mismatch message, then changes a setting and
-//                            changes it back (so the BIOS ends as it was) to show the
-//                            restart prompt, answered No. Before each view it prints
-//                            "shot NAME<tab>TITLE<tab>WxH+X+Y" (TITLE: the window's own
-//                            title in UTF-8; then where the window is on the screen)
-//                            and waits for a line on its input (the caller takes a
-//                            screenshot); end of input means go on at once.
+//                            the About box, the confirmation, password and alarm
+//                            dialogs and the messages they can give, then changes a
+//                            setting and changes it back (so the BIOS ends as it was)
+//                            to show the restart prompt, answered No. Before each view
+//                            it prints "shot NAME<tab>TITLE<tab>WxH+X+Y" (TITLE: the
+//                            window's own title in UTF-8; then where the window is on
+//                            the screen) and waits for a line on its input (the caller
+//                            takes a screenshot); end of input means go on at once.
+//                            When the notebook asks for the setup password first, it
+//                            shows the prompt and the message for a wrong password,
+//                            then cancels.
 //   zeptour wait-sheet SECS  waits for a sheet of any process; 0 when one appears
 //   zeptour close-sheet      presses Cancel on the sheet and waits until it is gone
 //   zeptour press PAGE ID    shows page PAGE (0-based) of the sheet and clicks its
@@ -68,9 +71,8 @@ void Shot(HWND settle, const std::string& name, HWND titled = nullptr) {
         return;
 }
 
-// Waits for a dialog of the process other than the sheet and pictures it; nullptr
-// when none appears.
-HWND ShowDialogOnly(DWORD processId, HWND sheet, const std::string& name) {
+// Waits for a dialog of the process other than the sheet; nullptr when none appears.
+HWND WaitForOtherDialog(DWORD processId, HWND sheet, const std::string& name) {
     HWND dialog = nullptr;
     WaitUntil(
         [&] {
@@ -79,11 +81,16 @@ HWND ShowDialogOnly(DWORD processId, HWND sheet, const std::string& name) {
             return dialog != nullptr;
         },
         kWindowMs);
-    if (dialog == nullptr) {
+    if (dialog == nullptr)
         std::fprintf(stderr, "zeptour: no %s dialog appeared\n", name.c_str());
-        return nullptr;
-    }
-    Shot(dialog, name, dialog);
+    return dialog;
+}
+
+// WaitForOtherDialog, and pictures the dialog.
+HWND ShowDialogOnly(DWORD processId, HWND sheet, const std::string& name) {
+    HWND dialog = WaitForOtherDialog(processId, sheet, name);
+    if (dialog != nullptr)
+        Shot(dialog, name, dialog);
     return dialog;
 }
 
@@ -138,7 +145,8 @@ bool TourMenuAndAbout(DWORD processId, SheetDriver& sheet) {
 bool TourMismatch(DWORD processId, SheetDriver& sheet, HWND page) {
     if (!ClickLater(GetDlgItem(page, zepui::kChangeSetupButton)))
         return false;
-    HWND dialog = ShowDialogOnly(processId, sheet.Window(), "change-setup-password");
+    // Pictured already, empty, by TourPasswordDialogs.
+    HWND dialog = WaitForOtherDialog(processId, sheet.Window(), "change-setup-password");
     if (dialog == nullptr)
         return false;
     HWND enable = GetDlgItem(dialog, zepui::kEnablePasswordBox);
@@ -193,9 +201,17 @@ bool TourPasswordDialogs(DWORD processId, SheetDriver& sheet) {
     return true;
 }
 
+// An hour the day does not have: the invalid-alarm message, answered OK, which leaves
+// the dialog open.
+bool TourInvalidAlarm(DWORD processId, HWND dialog) {
+    SendMessageA(GetDlgItem(dialog, zepui::kAlarmHour), WM_SETTEXT, 0,
+                 reinterpret_cast<LPARAM>("24"));
+    return ClickLater(GetDlgItem(dialog, IDOK)) && ShowMessage(processId, "message-invalid-alarm");
+}
+
 // The resume alarm dialog of the Power Management page (six-page program). The ALARM
 // button works only while the timer is on: tick the timer first when it is off, and
-// clear it again afterwards, so that a later apply sends the timer as it was.
+// untick it afterwards, so that a later Apply writes what the BIOS had.
 bool TourAlarmDialog(DWORD processId, SheetDriver& sheet) {
     for (int i = 0; i < sheet.PageCount(); ++i) {
         HWND page = sheet.PageAt(i);
@@ -204,12 +220,54 @@ bool TourAlarmDialog(DWORD processId, SheetDriver& sheet) {
             continue;
         sheet.SelectPage(i);
         HWND timer = GetDlgItem(page, zepui::kResumeTimerBox);
-        const bool ticked = !Enabled(alarm) && Click(timer);
-        const bool shown =
-            ClickLater(alarm) && ShowDialog(processId, sheet.Window(), "resume-alarm", IDCANCEL);
-        return shown && (!ticked || Click(timer));
+        const bool timerWasOff = !Enabled(alarm);
+        if (timerWasOff)
+            Click(timer);
+        HWND dialog =
+            ClickLater(alarm) ? ShowDialogOnly(processId, sheet.Window(), "resume-alarm") : nullptr;
+        bool toured = dialog != nullptr && TourInvalidAlarm(processId, dialog);
+        if (dialog != nullptr) {
+            PostCommand(dialog, IDCANCEL);
+            toured = WaitUntilGone(dialog, kWindowMs) && toured;
+        }
+        if (timerWasOff)
+            Click(timer);
+        return toured;
     }
     return true;
+}
+
+// "External monitor" on the Display Device page of a notebook without one: the
+// refusal message. With a monitor the switch happens, and "LCD Panel Only" takes it
+// back.
+bool TourMonitorRefusal(DWORD processId, SheetDriver& sheet) {
+    for (int i = 0; i < sheet.PageCount(); ++i) {
+        HWND page = sheet.PageAt(i);
+        HWND external = page == nullptr ? nullptr : GetDlgItem(page, zepui::kSwitchExternal);
+        if (external == nullptr)
+            continue;
+        sheet.SelectPage(i);
+        if (!ClickLater(external))
+            return false;
+        MessageBoxSeen box = WaitForMessageBox(processId, kWindowMs);
+        if (box.window == nullptr)
+            return Click(GetDlgItem(page, zepui::kSwitchLcd));
+        Shot(box.window, "message-no-monitor", box.window);
+        return AnswerMessageBox(box);
+    }
+    return true;
+}
+
+// The start-up prompt of a notebook with a setup password: a wrong password gives the
+// invalid-password message (one of three tries); then Cancel ends the program.
+bool TourPasswordPrompt(DWORD processId, HWND prompt) {
+    Shot(prompt, "password-prompt", prompt);
+    HWND field = GetDlgItem(prompt, zepui::kPromptField);
+    bool toured = WaitUntil([&] { return FocusOfThread(prompt) == field; }, kWindowMs) &&
+                  TypeCharacters(field, "wrong") && PressKeys(field, "\r") &&
+                  ShowMessage(processId, "message-wrong-password");
+    PostCommand(prompt, IDCANCEL);
+    return toured;
 }
 
 int Tour(const char* zepPath) {
@@ -238,12 +296,8 @@ int Tour(const char* zepPath) {
         return kFailed;
     }
     if (prompt != nullptr) {
-        // The setup password is not known here: picture the prompt and cancel it.
-        Shot(prompt, "password-prompt", prompt);
-        std::fprintf(stderr, "zeptour: the notebook has a setup password; prompt cancelled\n");
-        PostCommand(prompt, IDCANCEL);
-        zep.WaitForExit(kExitMs);
-        return 0;
+        const bool toured = TourPasswordPrompt(id, prompt);
+        return zep.WaitForExit(kExitMs) && toured ? 0 : kFailed;
     }
     if (sheet == nullptr) {
         std::fprintf(stderr, "zeptour: the program showed no window\n");
@@ -260,7 +314,8 @@ int Tour(const char* zepPath) {
         driver.PostMenuCommand(zepui::kLoadPreviousCommand);
         toured = ShowDialog(id, sheet, "load-previous", IDCANCEL);
     }
-    toured = toured && TourPasswordDialogs(id, driver) && TourAlarmDialog(id, driver);
+    toured = toured && TourPasswordDialogs(id, driver) && TourAlarmDialog(id, driver) &&
+             TourMonitorRefusal(id, driver);
     toured = toured && TourRestartPrompt(id, driver);
     if (!toured)
         driver.PressCancel(); // writes nothing to the BIOS

@@ -174,13 +174,23 @@ void CheckListColumns(HWND list, std::vector<Clip>& clips) {
             headerDc.Line(title, DT_NOPREFIX).cx + 6 * GetSystemMetrics(SM_CXEDGE);
         if (titleNeeds > has)
             clips.push_back({GetDlgCtrlID(list), title, Needs(titleNeeds, 0, has, 0)});
-        if (ListView_GetItemCount(list) == 0)
+        const int rows = ListView_GetItemCount(list);
+        if (rows == 0)
             continue;
-        const int cellsNeed = AutoWidth(list, column, LVSCW_AUTOSIZE);
-        if (cellsNeed > has) {
-            char cell[32];
-            std::snprintf(cell, sizeof cell, "cells of column %d", column);
-            clips.push_back({GetDlgCtrlID(list), cell, Needs(cellsNeed, 0, has, 0)});
+        // The list's own cell margin: what its auto-sizing adds to the widest cell.
+        std::vector<std::string> cells;
+        int widest = 0;
+        for (int row = 0; row < rows; ++row) {
+            char cell[256] = "";
+            ListView_GetItemText(list, row, column, cell, sizeof cell);
+            cells.push_back(cell);
+            widest = std::max<int>(widest, ListView_GetStringWidth(list, cell));
+        }
+        const int margin = AutoWidth(list, column, LVSCW_AUTOSIZE) - widest;
+        for (const auto& cell : cells) {
+            const int needs = ListView_GetStringWidth(list, cell.c_str()) + margin;
+            if (!cell.empty() && needs > has)
+                clips.push_back({GetDlgCtrlID(list), cell, Needs(needs, 0, has, 0)});
         }
     }
 }

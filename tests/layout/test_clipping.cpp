@@ -9,6 +9,7 @@
 #include "PageFactories.h"
 #include "PasswordPromptDlg.h"
 #include "RestartDlg.h"
+#include "ResumeTimeDlg.h"
 #include "SimDevice.h"
 #include "TextFit.h"
 
@@ -115,7 +116,12 @@ const DialogCase kDialogs[] = {
          CPasswordPromptDlg dialog;
          RunMeasured(dialog, MeasureDialog);
      }},
-    // The resume time dialog joins here once the power management page opens it.
+    // Template 178 in the variant of the session's language.
+    {"resume time",
+     [] {
+         CResumeTimeDlg dialog;
+         RunMeasured(dialog, MeasureDialog);
+     }},
 };
 
 class Clipping : public ::testing::Test {

@@ -39,6 +39,10 @@ constexpr int kAlarmDay = 1203;
 constexpr int kAlarmHour = 1125;
 constexpr int kAlarmMinute = 1130;
 constexpr int kAlarmSecond = 1131;
+// Display Device page: the switching device.
+constexpr int kSwitchLcd = 1033;
+constexpr int kSwitchExternal = 1034;
+constexpr int kSwitchBoth = 1035;
 
 // Right-click menu commands.
 constexpr int kLoadDefaultCommand = 32786;
@@ -60,6 +64,8 @@ constexpr char kThreeFailuresMessage[] = "Password incorrect over 3 times !!! Pr
 constexpr char kNotImplementedMessage[] = "Function Not Implemented Yet.";
 constexpr char kMismatchMessage[] = "The passwords you typed did not match.";
 constexpr char kInvalidAlarmMessage[] = "Invalid alarm resume time. Try again.";
+constexpr char kNoMonitorMessage[] =
+    "No monitor connects to your computer. Display restores to LCD panel.";
 
 // BIOS request groups and function numbers (BL) the tests arm faults on.
 constexpr unsigned short kSetupGroup = 0x9610;
