@@ -1,7 +1,7 @@
 #!/bin/bash
 # Start-up benchmark: zep.exe against a bare one-page property sheet built with the same
 # compiler and flags, launched interleaved in one Wine session; prints figures only.
-# Then the BIOS requests of each scenario (against the design's count), and the size and
+# Then the BIOS requests of each scenario (against the expected count), and the size and
 # imported DLLs of the shipped zep.exe.
 #   tools/startup-bench.sh [BUILD_DIR] [LAUNCHES]
 set -euo pipefail

@@ -47,7 +47,7 @@ bool HasDriveEntry(const sim::BiosSettings& settings) {
 }
 
 // The request that turns the hot-key button on, failed: the button stays off, as the
-// program ignores that answer by design and the BIOS did not act.
+// program deliberately ignores that answer and the BIOS did not act.
 bool HotkeyOnWasRefused(const FaultedRequest& fault) {
     const bool refused = fault.kind == sim::kFaultTransport || fault.kind == sim::kFaultStatus ||
                          fault.kind == sim::kFaultAnswerCode;
@@ -85,7 +85,7 @@ std::vector<std::string> Judge(const RunResult& run, const sim::BiosSettings& ch
                       FormatSetting(run.after, *FindSettingField("bootSequence")));
     for (const std::string& message : run.messages)
         if (!Named(message))
-            bad.push_back("message not in the design: \"" + message + "\"");
+            bad.push_back("unexpected message: \"" + message + "\"");
     return bad;
 }
 

@@ -15,7 +15,7 @@ struct Scenario {
                           // nullptr: none
     void (*prepare)(sim::BiosSettings&); // the notebook before the program starts; may be null
     bool (*drive)(ProgramRun&);          // the user's steps on the shown sheet; may be null
-    size_t designRequests; // BIOS requests the design implies without faults; 0: not worked
+    size_t expectedRequests; // BIOS requests a run without faults should make; 0: not worked
                            // out yet
 };
 

@@ -126,10 +126,10 @@ void PrintCounts(const Scenario& scenario, const std::vector<sim::LogEntry>& log
                 repeated.push_back(Describe(log[i]));
                 break;
             }
-    const std::string design =
-        scenario.designRequests ? std::to_string(scenario.designRequests) : std::string("?");
-    std::printf("  %-26s requests %2u, design %2s, repeated %u%s\n", scenario.name,
-                static_cast<unsigned>(log.size()), design.c_str(),
+    const std::string expected =
+        scenario.expectedRequests ? std::to_string(scenario.expectedRequests) : std::string("?");
+    std::printf("  %-26s requests %2u, expected %2s, repeated %u%s\n", scenario.name,
+                static_cast<unsigned>(log.size()), expected.c_str(),
                 static_cast<unsigned>(repeated.size()), repeated.empty() ? "" : ":");
     for (const std::string& r : repeated)
         std::printf("      %s\n", r.c_str());
