@@ -110,6 +110,9 @@ void CAllControlsSheet::OnLoadDefault() {
 void CAllControlsSheet::OnLoadPrevious() {
     if (RunLoadSettingsDlg(kLoadPreviousMode) != IDOK)
         return;
+    // The sheet takes the activation back before the pages reload, so that its own
+    // restoring of the focus it had cannot undo the focus a page gives its choice.
+    ::SetActiveWindow(m_hWnd);
     for (int i = 0; i < m_nPageCount; ++i)
         m_pPages[i]->RestorePreviousSettings();
     UpdateChecksum();
