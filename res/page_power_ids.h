@@ -4,17 +4,17 @@
 #define TARVELL_PAGE_POWER_IDS_H
 
 #define IDD_PAGE_POWER 134
-#define IDC_PMU 1044                // check boxes of the six options
+#define IDC_PMU 1044 // check boxes of the six options
 #define IDC_DISPLAY_ALWAYS_ON 1045
 #define IDC_HOTKEY_BEEP 1321
 #define IDC_MODEM_RING 1024
 #define IDC_BATT_LOW_BEEP 1006
 #define IDC_SLEEP_ON_BATT_LOW 1026
-#define IDC_RESUME_TIMER 1056       // check box: the resume timer on or off
-#define IDC_RESUME_GROUP 1263       // group box of the timer block
-#define IDC_RESUME_TIME_TEXT 1187   // the alarm as text
-#define IDC_ALARM 1085              // bitmap button; its caption names the ALARM pictures
-#define IDC_POWER_PICTURE 1140      // disabled button that carries the picture
+#define IDC_RESUME_TIMER 1056     // check box: the resume timer on or off
+#define IDC_RESUME_GROUP 1263     // group box of the timer block
+#define IDC_RESUME_TIME_TEXT 1187 // the alarm as text
+#define IDC_ALARM 1085            // bitmap button; its caption names the ALARM pictures
+#define IDC_POWER_PICTURE 1140    // disabled button that carries the picture
 
 #define IDB_POWER_PICTURE 160
 

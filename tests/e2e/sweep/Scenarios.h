@@ -16,7 +16,7 @@ struct Scenario {
     void (*prepare)(sim::BiosSettings&); // the notebook before the program starts; may be null
     bool (*drive)(ProgramRun&);          // the user's steps on the shown sheet; may be null
     size_t expectedRequests; // BIOS requests a run without faults should make; 0: not worked
-                           // out yet
+                             // out yet
 };
 
 const Scenario* ScenariosBegin();
