@@ -15,9 +15,9 @@ import tempfile
 import unittest
 
 CHECK, PROGRAM = sys.argv[1], sys.argv[2]
-spec = importlib.util.spec_from_file_location("check_imports", CHECK)
-check = importlib.util.module_from_spec(spec)
-spec.loader.exec_module(check)
+check_source = importlib.util.spec_from_file_location("check_imports", CHECK)
+check = importlib.util.module_from_spec(check_source)
+check_source.loader.exec_module(check)
 
 EXIT = "KERNEL32.dll ExitProcess 95 3.1 sdk\n"
 
