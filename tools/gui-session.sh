@@ -14,7 +14,7 @@ gui_session_start() {
     local keepalive="$1" session
     # A session still running in this prefix keeps its own display: let it end first.
     wineserver -w
-    session="$("$root/tools/xvfb-session.sh" start 120)"
+    session="$("$root/tools/xvfb-session.sh" start)"
     GUI_XVFB_PID="${session##*XVFB_PID=}"
     session="${session%% *}"
     export DISPLAY="${session#DISPLAY=}"

@@ -7,7 +7,7 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 if [ -n "${DISPLAY:-}" ]; then
     exec "$@"
 fi
-session="$("$root/tools/xvfb-session.sh" start 140)" || exit 1
+session="$("$root/tools/xvfb-session.sh" start)" || exit 1
 xvfb_pid="${session##*XVFB_PID=}"
 display="${session%% *}"
 export DISPLAY="${display#DISPLAY=}"

@@ -1,22 +1,22 @@
 #!/bin/bash
 # Starts or stops a private X server for GUI test runs.
-#   tools/xvfb-session.sh start [FIRST_DISPLAY]  starts Xvfb on the first free display
-#                                                 number from FIRST_DISPLAY (default 90)
-#                                                 and prints: DISPLAY=:N XVFB_PID=PID
-#   tools/xvfb-session.sh stop PID               stops the Xvfb with that process id
+#   tools/xvfb-session.sh start      starts Xvfb on a free display and prints:
+#                                    DISPLAY=:N XVFB_PID=PID
+#   tools/xvfb-session.sh stop PID  stops the Xvfb with that process id
 set -euo pipefail
 
 start() {
-    local display="${1:-90}"
-    while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do
-        display=$((display + 1))
-    done
+    # The server picks the first free display itself (-displayfd): runs started side by
+    # side never race for the same number. It writes the number once it listens.
+    local number_file
+    number_file="$(mktemp)"
     # Its output goes nowhere, so a caller reading ours with $(...) is not held open.
-    Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 </dev/null &
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$number_file" >/dev/null 2>&1 </dev/null &
     local pid=$!
     for _ in $(seq 100); do
-        if [ -e "/tmp/.X11-unix/X$display" ]; then
-            echo "DISPLAY=:$display XVFB_PID=$pid"
+        if [ -s "$number_file" ]; then
+            echo "DISPLAY=:$(head -n1 "$number_file") XVFB_PID=$pid"
+            rm -f "$number_file"
             return 0
         fi
         if ! kill -0 "$pid" 2>/dev/null; then
@@ -25,7 +25,8 @@ start() {
         sleep 0.1
     done
     kill "$pid" 2>/dev/null || true
-    echo "xvfb-session: Xvfb did not start on :$display" >&2
+    rm -f "$number_file"
+    echo "xvfb-session: Xvfb did not start" >&2
     return 1
 }
 
@@ -44,7 +45,7 @@ stop() {
 }
 
 case "${1:-}" in
-start) start "${2:-90}" ;;
+start) start ;;
 stop) [ $# -eq 2 ] || { echo "usage: $0 stop PID" >&2; exit 2; }; stop "$2" ;;
-*) echo "usage: $0 start [FIRST_DISPLAY] | stop PID" >&2; exit 2 ;;
+*) echo "usage: $0 start | stop PID" >&2; exit 2 ;;
 esac
