@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -43,8 +42,6 @@ bool ScriptedBios::Control(const BiosRegs& request, BiosRegs& reply) {
     requests_.push_back(request);
     if (failTransport_)
         return false;
-    if (duringCall)
-        duringCall(request);
     if (replies_.empty())
         std::memset(&reply, 0, sizeof reply);
     else
@@ -54,28 +51,9 @@ bool ScriptedBios::Control(const BiosRegs& request, BiosRegs& reply) {
 
 BiosRegs Block(uint32_t status, uint32_t eax, uint32_t ebx, uint32_t ecx, uint32_t edx,
                uint32_t esi, uint32_t edi) {
-    BiosRegs regs;
-    std::memset(&regs, 0, sizeof regs);
-    regs.status = status;
-    regs.eax = eax;
-    regs.ebx = ebx;
-    regs.ecx = ecx;
-    regs.edx = edx;
-    regs.esi = esi;
-    regs.edi = edi;
-    return regs;
+    return BiosRegs{status, eax, ebx, ecx, edx, esi, edi, {}, {}, {}};
 }
 
 bool operator==(const BiosRegs& a, const BiosRegs& b) {
     return std::memcmp(&a, &b, sizeof a) == 0;
-}
-
-void PrintTo(const BiosRegs& r, std::ostream* out) {
-    char text[200];
-    std::snprintf(text, sizeof text,
-                  "{status %08X eax %08X ebx %08X ecx %08X edx %08X esi %08X edi %08X "
-                  "reserved %X %X %X control %X %X pad %X %X}",
-                  r.status, r.eax, r.ebx, r.ecx, r.edx, r.esi, r.edi, r.reserved[0], r.reserved[1],
-                  r.reserved[2], r.control[0], r.control[1], r.pad[0], r.pad[1]);
-    *out << text;
 }

@@ -4,11 +4,8 @@
 #pragma once
 
 #include "BiosRegs.h"
-#include "BufferAddress.h"
 
 #include <cstddef>
-#include <functional>
-#include <ostream>
 #include <vector>
 
 class ScriptedBios {
@@ -18,18 +15,13 @@ public:
     ScriptedBios(const ScriptedBios&) = delete;
     ScriptedBios& operator=(const ScriptedBios&) = delete;
 
-    // Queues a reply. Requests take the queued replies in order (Forget does not rewind);
-    // once they are used up, the last one answers every further request. Nothing
-    // queued: an all-zero reply.
+    // Queues a reply. Requests take the queued replies in order; once they are used up,
+    // the last one answers every further request. Nothing queued: an all-zero reply.
     void Answer(const BiosRegs& reply) { replies_.push_back(reply); }
     // DeviceIoControl fails (the request is still recorded).
     void FailTransport() { failTransport_ = true; }
-    // Runs while the request is in the driver, as a driver reading or writing the
-    // caller buffer named by esi would.
-    std::function<void(const BiosRegs& request)> duringCall;
 
     const std::vector<BiosRegs>& Requests() const { return requests_; }
-    void Forget() { requests_.clear(); }
 
     // The device's DeviceIoControl (public only for the C callback).
     bool Control(const BiosRegs& request, BiosRegs& reply);
@@ -45,9 +37,5 @@ private:
 BiosRegs Block(uint32_t status, uint32_t eax, uint32_t ebx = 0, uint32_t ecx = 0, uint32_t edx = 0,
                uint32_t esi = 0, uint32_t edi = 0);
 
-// All 44 bytes compared; printed field by field when a test fails.
+// All 44 bytes compared.
 bool operator==(const BiosRegs& a, const BiosRegs& b);
-inline bool operator!=(const BiosRegs& a, const BiosRegs& b) {
-    return !(a == b);
-}
-void PrintTo(const BiosRegs& regs, std::ostream* out);

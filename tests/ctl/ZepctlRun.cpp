@@ -4,8 +4,9 @@
 
 #include <windows.h>
 
-#include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 
 namespace {
 
@@ -17,35 +18,19 @@ HANDLE InheritableFile(const std::string& path, DWORD access, DWORD disposition)
                          disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
-std::string TempFolder() {
-    char folder[MAX_PATH];
-    const DWORD length = ::GetTempPathA(sizeof folder, folder);
-    return length > 0 && length < sizeof folder ? std::string(folder) : std::string(".\\");
-}
-
 } // namespace
 
 std::string TempFileWith(const std::string& name, const std::string& text) {
-    const std::string path = TempFolder() + "zepctl-test-" + name;
-    FILE* file = std::fopen(path.c_str(), "wb");
-    if (file) {
-        std::fwrite(text.data(), 1, text.size(), file);
-        std::fclose(file);
-    }
+    char folder[MAX_PATH] = ".\\";
+    ::GetTempPathA(sizeof folder, folder);
+    const std::string path = std::string(folder) + "zepctl-test-" + name;
+    std::ofstream(path, std::ios::binary) << text;
     return path;
 }
 
 std::string ReadTempFile(const std::string& path) {
-    std::string text;
-    FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file)
-        return text;
-    char chunk[4096];
-    size_t read = 0;
-    while ((read = std::fread(chunk, 1, sizeof chunk, file)) > 0)
-        text.append(chunk, read);
-    std::fclose(file);
-    return text;
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
 ZepctlRun RunZepctl(const std::string& arguments, const std::string& input) {
@@ -56,23 +41,19 @@ ZepctlRun RunZepctl(const std::string& arguments, const std::string& input) {
     const std::string inPath = TempFileWith("stdin.txt", input);
     const std::string outPath = TempFileWith("stdout.txt", "");
     const std::string errPath = TempFileWith("stderr.txt", "");
-    HANDLE in = InheritableFile(inPath, GENERIC_READ, OPEN_EXISTING);
-    HANDLE out = InheritableFile(outPath, GENERIC_WRITE, CREATE_ALWAYS);
-    HANDLE err = InheritableFile(errPath, GENERIC_WRITE, CREATE_ALWAYS);
-
-    std::string commandLine = "\"" + e2e::WindowsPathOf(exe) + "\" " + arguments;
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdInput = in;
-    startup.hStdOutput = out;
-    startup.hStdError = err;
+    startup.hStdInput = InheritableFile(inPath, GENERIC_READ, OPEN_EXISTING);
+    startup.hStdOutput = InheritableFile(outPath, GENERIC_WRITE, CREATE_ALWAYS);
+    startup.hStdError = InheritableFile(errPath, GENERIC_WRITE, CREATE_ALWAYS);
+    std::string commandLine = "\"" + e2e::WindowsPathOf(exe) + "\" " + arguments;
     PROCESS_INFORMATION process = {};
     const BOOL started = ::CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, TRUE,
                                           CREATE_NO_WINDOW, nullptr, nullptr, &startup, &process);
-    ::CloseHandle(in);
-    ::CloseHandle(out);
-    ::CloseHandle(err);
+    ::CloseHandle(startup.hStdInput);
+    ::CloseHandle(startup.hStdOutput);
+    ::CloseHandle(startup.hStdError);
     if (!started)
         return run;
     if (::WaitForSingleObject(process.hProcess, kRunTimeoutMs) == WAIT_OBJECT_0) {

@@ -54,14 +54,4 @@ TEST(CommandLineTest, WordsMakeCommandsOrPreciseErrors) {
     }
 }
 
-TEST(CommandLineTest, OperandsLandInTheirFields) {
-    const char* argv[] = {"zepctl", "--dry-run", "set", "Display.Brightness", "5"};
-    Command command;
-    char error[64];
-    ASSERT_TRUE(ParseCommandLine(5, argv, command, error, sizeof error));
-    EXPECT_STREQ("Display.Brightness", command.key);
-    EXPECT_STREQ("5", command.value);
-    EXPECT_TRUE(command.dryRun);
-}
-
 } // namespace

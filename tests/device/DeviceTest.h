@@ -16,17 +16,8 @@ constexpr char kNoDriver[] =
     "cannot open \\\\.\\vovudo: the simulated notebook's driver is not running in this Wine "
     "prefix; tools/wine-env.sh BUILD_DIR installs it";
 
-inline uint32_t AddressOf(const void* p) {
-    return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(p));
-}
-
 inline BiosRegs Request(uint32_t ax, uint32_t bx, uint32_t esi = 0) {
-    BiosRegs r;
-    std::memset(&r, 0, sizeof r);
-    r.eax = ax;
-    r.ebx = bx;
-    r.esi = esi;
-    return r;
+    return BiosRegs{0, ax, bx, 0, 0, esi, 0, {}, {}, {}};
 }
 
 // Each test starts on the default machine with an empty log and no faults, with the
@@ -37,13 +28,27 @@ protected:
         ASSERT_TRUE(control_.Open()) << kNoDriver << " (error " << control_.LastError() << ")";
         ASSERT_TRUE(control_.Reset());
         ASSERT_TRUE(OpenDriver()) << kNoDriver;
+        raw_ = CreateFileA("\\\\.\\vovudo", GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                           0, nullptr);
+        ASSERT_NE(INVALID_HANDLE_VALUE, raw_) << kNoDriver;
     }
     void TearDown() override {
         CloseDriver();
-        if (control_.IsOpen())
-            control_.Reset();
+        if (raw_ != INVALID_HANDLE_VALUE)
+            CloseHandle(raw_);
+        control_.Reset();
     }
 
+    // A request sent by hand, the way a stale or broken client might.
+    bool Send(DWORD code, const void* in, DWORD inSize, void* out, DWORD outSize,
+              DWORD* returned = nullptr) {
+        DWORD bytes = 0;
+        const BOOL done = DeviceIoControl(raw_, code, const_cast<void*>(in), inSize, out, outSize,
+                                          &bytes, nullptr);
+        if (returned)
+            *returned = bytes;
+        return done != FALSE;
+    }
     std::vector<sim::LogEntry> Log() {
         std::vector<sim::LogEntry> entries;
         EXPECT_TRUE(control_.ReadLog(entries)) << "error " << control_.LastError();
@@ -54,11 +59,7 @@ protected:
         EXPECT_TRUE(control_.GetSettings(settings)) << "error " << control_.LastError();
         return settings;
     }
-    sim::MachineProfile Profile() {
-        sim::MachineProfile profile = {};
-        EXPECT_TRUE(control_.GetProfile(profile)) << "error " << control_.LastError();
-        return profile;
-    }
 
     SimControl control_;
+    HANDLE raw_ = INVALID_HANDLE_VALUE;
 };

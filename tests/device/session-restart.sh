@@ -1,6 +1,6 @@
 #!/bin/bash
-# Settings changed through the BIOS outlast the Wine session: apply, end the session,
-# read back in a fresh one; then the same for LoadSetupDefault.
+# Settings changed through the BIOS and the machine chosen through the control request
+# outlast the Wine session: apply, end the session, read back in a fresh one.
 #   session-restart.sh WINE_RUN TEST_PROGRAM WINEPREFIX
 set -euo pipefail
 wine_run="$1" program="$2"
@@ -21,6 +21,3 @@ trap 'step Restore >/dev/null || true; wineserver -w' EXIT
 step ApplyChanges
 restart_session
 step ChangesSurvived
-step LoadDefaults
-restart_session
-step DefaultsSurvived

@@ -5,107 +5,74 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <set>
 #include <string>
 
 namespace {
 
-sim::BiosSettings Defaults() {
-    sim::BiosSettings settings;
-    sim::SimBios::DefaultSettings(settings);
-    return settings;
-}
-
-const SettingField& Field(const char* name) {
-    const SettingField* field = FindSettingField(name);
-    EXPECT_NE(nullptr, field) << name;
-    static const SettingField kNone = {"", SettingKind::kNumber, 0, 1, 0};
-    return field ? *field : kNone;
-}
-
-TEST(SettingFields, NamesAreUniqueAndFieldsLieInsideTheSettings) {
-    std::set<std::string> names;
-    for (const SettingField* f = SettingFieldsBegin(); f != SettingFieldsEnd(); ++f) {
-        EXPECT_TRUE(names.insert(f->name).second) << f->name;
-        EXPECT_LE(f->offset + f->size, sizeof(sim::BiosSettings)) << f->name;
+// Each text parsed into the defaults: refused (and nothing changed), or the field then
+// reads back as `shown`. Refused: numbers beyond the field, seventeen boot devices, eight
+// password codes.
+TEST(SettingFields, TextParsesWithinTheFieldAndFormatsBack) {
+    const struct {
+        const char* field;
+        const char* text;
+        const char* shown; // nullptr: refused
+    } cases[] = {
+        // clang-format off
+        {"silentBoot", "1", "0x01"},                 {"resumeYear", "0x1999", "0x1999"},
+        {"bootSequence", "2,1,0", "02,01,00,ff,ff,ff,ff,ff,ff,ff,ff,ff,ff,ff,ff,ff"},
+        {"setupPassword", "1e,30,2e", "1e,30,2e"},   {"setupPassword", "none", "none"},
+        {"powerOnPassword", "1", "01"},              {"silentBoot", "", nullptr},
+        {"silentBoot", "256", nullptr},              {"silentBoot", "-1", nullptr},
+        {"silentBoot", "1x", nullptr},               {"silentBoot", "0x", nullptr},
+        {"silentBoot", " 1", nullptr},               {"resumeYear", "0x1FFFF", nullptr},
+        {"resumeYear", "99999999999", nullptr},      {"bootSequence", "1,,2", nullptr},
+        {"bootSequence", "100", nullptr},            {"setupPassword", "1,2,3,4,5,6,7,8", nullptr},
+        {"bootSequence", "0,1,2,0,1,2,0,1,2,0,1,2,0,1,2,0,1", nullptr},
+        // clang-format on
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.field) + " '" + c.text + "'");
+        sim::BiosSettings settings;
+        sim::SimBios::DefaultSettings(settings);
+        const sim::BiosSettings before = settings;
+        const SettingField* field = FindSettingField(c.field);
+        ASSERT_NE(nullptr, field);
+        EXPECT_EQ(c.shown != nullptr, ParseSetting(c.text, *field, settings));
+        if (c.shown)
+            EXPECT_EQ(c.shown, FormatSetting(settings, *field));
+        else
+            EXPECT_EQ(0, std::memcmp(&before, &settings, sizeof before));
     }
-    EXPECT_EQ(nullptr, FindSettingField("silentboot")) << "names are exact";
-}
-
-TEST(SettingFields, NumbersParseInDecimalAndHexWithinTheirSize) {
-    sim::BiosSettings settings = Defaults();
-    ASSERT_TRUE(ParseSetting("1", Field("silentBoot"), settings));
-    EXPECT_EQ(1, settings.silentBoot);
-    ASSERT_TRUE(ParseSetting("0x1999", Field("resumeYear"), settings));
-    EXPECT_EQ(0x1999, settings.resumeYear);
-    EXPECT_EQ("0x1999", FormatSetting(settings, Field("resumeYear")));
-    EXPECT_EQ("0x01", FormatSetting(settings, Field("silentBoot")));
-
-    const sim::BiosSettings before = settings;
-    for (const char* bad : {"", "256", "-1", "1x", "0x", " 1", "0x1FFFF", "99999999999"})
-        EXPECT_FALSE(
-            ParseSetting(bad, Field(std::strlen(bad) > 3 ? "resumeYear" : "silentBoot"), settings))
-            << "'" << bad << "'";
-    EXPECT_EQ(0, std::memcmp(&before, &settings, sizeof before)) << "refused text changes nothing";
-}
-
-TEST(SettingFields, BootListIsFilledUpWithEndMarks) {
-    sim::BiosSettings settings = Defaults();
-    ASSERT_TRUE(ParseSetting("2,1,0", Field("bootSequence"), settings));
-    EXPECT_EQ(2, settings.bootSequence[0]);
-    EXPECT_EQ(0, settings.bootSequence[2]);
-    EXPECT_EQ(0xFF, settings.bootSequence[3]);
-    EXPECT_EQ(0xFF, settings.bootSequence[15]);
-    EXPECT_EQ("02,01,00,ff,ff,ff,ff,ff,ff,ff,ff,ff,ff,ff,ff,ff",
-              FormatSetting(settings, Field("bootSequence")));
-    EXPECT_FALSE(ParseSetting("0,1,2,0,1,2,0,1,2,0,1,2,0,1,2,0,1", Field("bootSequence"), settings))
-        << "seventeen entries";
-    EXPECT_FALSE(ParseSetting("1,,2", Field("bootSequence"), settings));
-    EXPECT_FALSE(ParseSetting("100", Field("bootSequence"), settings));
 }
 
 TEST(SettingFields, PasswordsCarryTheirLength) {
-    sim::BiosSettings settings = Defaults();
-    ASSERT_TRUE(ParseSetting("1e,30,2e", Field("setupPassword"), settings));
-    EXPECT_EQ(3, settings.setupPasswordLength);
-    EXPECT_EQ(0x30, settings.setupPassword[1]);
-    EXPECT_EQ(0, settings.setupPassword[3]);
-    EXPECT_EQ("1e,30,2e", FormatSetting(settings, Field("setupPassword")));
-    EXPECT_EQ("none", FormatSetting(settings, Field("powerOnPassword")));
-
-    EXPECT_FALSE(ParseSetting("1,2,3,4,5,6,7,8", Field("setupPassword"), settings))
-        << "longer than the BIOS takes";
-    ASSERT_TRUE(ParseSetting("none", Field("setupPassword"), settings));
-    EXPECT_EQ(0, settings.setupPasswordLength);
-    EXPECT_EQ(0, settings.setupPassword[0]);
-
+    sim::BiosSettings settings;
+    sim::SimBios::DefaultSettings(settings);
+    const SettingField& password = *FindSettingField("setupPassword");
+    ASSERT_TRUE(ParseSetting("1e,30,2e", password, settings));
+    ASSERT_TRUE(ParseSetting("none", password, settings));
+    EXPECT_EQ(0, settings.setupPassword[0]) << "no code of the old password is left";
     settings.powerOnPasswordLength = 200; // a damaged setup memory shows what exists
-    EXPECT_EQ(8u * 3 - 1, FormatSetting(settings, Field("powerOnPassword")).size());
+    EXPECT_EQ(8u * 3 - 1, FormatSetting(settings, *FindSettingField("powerOnPassword")).size());
 }
 
+// The upper halves of eax and ebx are ignored; "?" names a request no operation sends.
 TEST(OperationNames, RequestsAreNamedByGroupFunctionAndSubFunction) {
-    EXPECT_STREQ("EnableSilentBoot", OperationName(0x9610, 0x0116));
-    EXPECT_STREQ("EnableSilentBoot", OperationName(0x9610, 0x0016));
-    EXPECT_STREQ("GetSilentBoot", OperationName(0x9610, 0x0216));
-    EXPECT_STREQ("VESKCheck", OperationName(0x9610, 0x0000));
-    EXPECT_STREQ("GetVideoRam", OperationName(0x9602, 0x0000));
-    EXPECT_STREQ("AskPowerOnPasswd", OperationName(0x9610, 0x0107));
-    EXPECT_STREQ("DisablePowerOnPasswd", OperationName(0x9610, 0x0007));
-    EXPECT_STREQ("SetChkPowerOnPasswd", OperationName(0x9610, 0x0307));
-    EXPECT_STREQ("GetPMU", OperationName(0x9611, 0x0081));
-    EXPECT_STREQ("SetResumeTimer", OperationName(0x9611, 0x0106));
-    EXPECT_STREQ("GetTouchPad", OperationName(0x9612, 0x020F));
-    EXPECT_STREQ("SetHotkeyButton", OperationName(0x9612, 0x0005));
-    EXPECT_STREQ("SetDisplayDevice", OperationName(0x9612, 0x010B));
-    EXPECT_STREQ("GetSerialPort", OperationName(0x9610, 0x0102));
-    EXPECT_STREQ("GetBootSeq", OperationName(0xFFFF9610, 0xFFFF0017)) << "upper halves ignored";
-}
-
-TEST(OperationNames, UnknownShapesAreMarked) {
-    EXPECT_STREQ("?", OperationName(0x9613, 0x0001));
-    EXPECT_STREQ("?", OperationName(0x9610, 0x0099));
-    EXPECT_STREQ("?", OperationName(0x9610, 0x0217)) << "boot list has no sub-function 2";
-    EXPECT_STREQ("?", OperationName(0x9612, 0x020A));
+    const struct {
+        uint32_t eax, ebx;
+        const char* name;
+    } cases[] = {
+        // clang-format off
+        {0x9610, 0x0116, "EnableSilentBoot"},      {0x9610, 0x0216, "GetSilentBoot"},
+        {0x9610, 0x0107, "AskPowerOnPasswd"},      {0x9610, 0x0307, "SetChkPowerOnPasswd"},
+        {0x9611, 0x0081, "GetPMU"},                {0xFFFF9610, 0xFFFF0017, "GetBootSeq"},
+        {0x9613, 0x0001, "?"},                     {0x9610, 0x0217, "?"},
+        {0x9612, 0x020A, "?"},
+        // clang-format on
+    };
+    for (const auto& c : cases)
+        EXPECT_STREQ(c.name, OperationName(c.eax, c.ebx)) << std::hex << c.eax << " " << c.ebx;
 }
 
 } // namespace

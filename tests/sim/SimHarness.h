@@ -24,14 +24,8 @@ inline uint32_t Get(const sim::Regs& r, Part part) {
     std::memcpy(words, &r, sizeof words);
     return (words[part.word] >> part.shift) & part.mask;
 }
-inline int Al(const sim::Regs& r) {
-    return static_cast<int>(Get(r, kAl));
-}
 inline int Ah(const sim::Regs& r) {
     return static_cast<int>(Get(r, kAh));
-}
-inline int Cl(const sim::Regs& r) {
-    return static_cast<int>(Get(r, kCl));
 }
 inline bool Failed(const sim::Regs& r) {
     return r.status == sim::kStatusFailed;
@@ -43,22 +37,14 @@ inline bool Accepted(const sim::Regs& r) {
 
 inline sim::Regs Request(uint16_t ax, uint16_t bx, uint32_t ecx = 0, uint32_t edx = 0,
                          uint32_t esi = 0, uint32_t edi = 0) {
-    sim::Regs r;
-    std::memset(&r, 0, sizeof r);
-    r.eax = ax;
-    r.ebx = bx;
-    r.ecx = ecx;
-    r.edx = edx;
-    r.esi = esi;
-    r.edi = edi;
-    return r;
+    return sim::Regs{0, ax, bx, ecx, edx, esi, edi, {}, {}, {}};
 }
+
+// The caller's buffer as the simulator addresses it.
+constexpr uint32_t kBufferAddress = 0x00401000;
 
 class SimTest : public ::testing::Test {
 protected:
-    // The caller's buffer as the simulator addresses it.
-    static constexpr uint32_t kBufferAddress = 0x00401000;
-
     void SetUp() override {
         bios_.Reset();
         std::memset(buffer_, 0xEE, sizeof buffer_);
@@ -78,9 +64,9 @@ protected:
     sim::SimBios bios_;
     uint8_t buffer_[32];
     bool bufferFails_ = false;
-    int bufferReads_ = 0;
 
 private:
+    // The size bytes at address inside buffer_, or nullptr.
     static uint8_t* Reach(void* context, uint32_t address, uint32_t size) {
         SimTest* self = static_cast<SimTest*>(context);
         if (self->bufferFails_ || address < kBufferAddress ||
@@ -89,17 +75,12 @@ private:
         return self->buffer_ + (address - kBufferAddress);
     }
     static bool Read(void* context, uint32_t address, void* to, uint32_t size) {
-        ++static_cast<SimTest*>(context)->bufferReads_;
         const uint8_t* from = Reach(context, address, size);
-        if (from)
-            std::memcpy(to, from, size);
-        return from != nullptr;
+        return from && std::memcpy(to, from, size);
     }
     static bool Write(void* context, uint32_t address, const void* from, uint32_t size) {
         uint8_t* to = Reach(context, address, size);
-        if (to)
-            std::memcpy(to, from, size);
-        return to != nullptr;
+        return to && std::memcpy(to, from, size);
     }
 
 protected:
