@@ -1,6 +1,8 @@
 // The picture control on real windows: what it loads and owns, how it refuses bad
-// resources, and what it paints, read back pixel by pixel from the screen.
-#include "PictureHost.h"
+// resources, and what it paints, read back pixel by pixel from the screen. The
+// hand-made bitmaps of draw_test.rc have known pixels: in IDB_TEST_COLUMNS, pixel x of
+// the top four rows has colour x, of the bottom four colour 15 - x.
+#include "PaletteBitmap.h"
 #include "draw_test_ids.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +10,21 @@
 #include <string>
 
 namespace {
+
+// The 16 table colours of the hand-made 4-bit bitmaps.
+const COLORREF kColumnColours[16] = {
+    RGB(0, 0, 0),       RGB(200, 30, 30),   RGB(30, 160, 40),   RGB(30, 60, 200),
+    RGB(230, 200, 20),  RGB(150, 40, 180),  RGB(20, 180, 190),  RGB(250, 130, 20),
+    RGB(100, 100, 100), RGB(120, 60, 20),   RGB(60, 120, 60),   RGB(200, 120, 160),
+    RGB(20, 60, 90),    RGB(170, 220, 110), RGB(240, 180, 170), RGB(255, 255, 255),
+};
+// What the host shows where nothing else is drawn; no test bitmap uses it.
+constexpr COLORREF kHostColour = RGB(255, 0, 255);
+
+// Colour of pixel (x, y) of IDB_TEST_COLUMNS, y from the top; the host's outside it.
+COLORREF Column(int x, int y) {
+    return x < 16 && y < 8 ? kColumnColours[y < 4 ? x : 15 - x] : kHostColour;
+}
 
 HMODULE Module() {
     return ::GetModuleHandleA(nullptr);
@@ -18,10 +35,10 @@ bool Alive(HGDIOBJ handle) {
     return handle && ::GetObjectType(handle) != 0;
 }
 
-SIZE BitmapSize(HBITMAP bitmap) {
+int Width(HBITMAP bitmap) {
     BITMAP info = {};
     ::GetObjectA(bitmap, sizeof info, &info);
-    return SIZE{info.bmWidth, info.bmHeight};
+    return info.bmWidth;
 }
 
 int PaletteSize(HPALETTE palette) {
@@ -39,71 +56,103 @@ std::string Hex(COLORREF c) {
     return text;
 }
 
-#define EXPECT_COLOUR(expected, actual) EXPECT_EQ(Hex(expected), Hex(actual))
-
+// A window on the screen in the host colour, holding a placeholder button for the
+// control as the templates do: visible and disabled, at (10, 10).
 class PaletteBitmapTest : public ::testing::Test {
 protected:
-    // The control over a placeholder of this size, with these bitmaps loaded.
+    void SetUp() override {
+        WNDCLASSA wc = {};
+        wc.lpfnWndProc = DefWindowProcA;
+        wc.hInstance = Module();
+        wc.hbrBackground = ::CreateSolidBrush(kHostColour);
+        wc.lpszClassName = "TarvellPictureHost";
+        ::RegisterClassA(&wc);
+        host_ = ::CreateWindowExA(WS_EX_TOPMOST, wc.lpszClassName, "", WS_POPUP | WS_VISIBLE, 0, 0,
+                                  640, 480, nullptr, nullptr, Module(), nullptr);
+        ::UpdateWindow(host_);
+    }
+    void TearDown() override { ::DestroyWindow(host_); }
+
+    // The control over a placeholder of this size, these bitmaps loaded, painted.
     HWND Show(int width, int height, WORD picture, WORD mask) {
-        HWND placeholder = m_host.AddPlaceholder(width, height);
-        EXPECT_TRUE(m_picture.SubclassWindow(placeholder));
-        EXPECT_EQ(0, m_picture.LoadBitmaps(picture, mask));
-        m_host.Repaint(placeholder);
+        HWND placeholder =
+            ::CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | WS_DISABLED | BS_PUSHBUTTON,
+                              10, 10, width, height, host_, nullptr, Module(), nullptr);
+        ::UpdateWindow(host_);
+        EXPECT_TRUE(picture_.SubclassWindow(placeholder));
+        EXPECT_EQ(0, picture_.LoadBitmaps(picture, mask));
+        Repaint();
         return placeholder;
     }
+    // Covers the placeholder with the host colour and marks it painted, so that only
+    // what the control draws afterwards changes it.
+    void Blank() {
+        HDC dc = ::GetDC(picture_.m_hWnd);
+        RECT client;
+        ::GetClientRect(picture_.m_hWnd, &client);
+        HBRUSH brush = ::CreateSolidBrush(kHostColour);
+        ::FillRect(dc, &client, brush);
+        ::DeleteObject(brush);
+        ::ReleaseDC(picture_.m_hWnd, dc);
+        ::ValidateRect(picture_.m_hWnd, nullptr);
+    }
+    void Repaint() {
+        Blank();
+        ::RedrawWindow(picture_.m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    }
+    std::string Pixel(int x, int y) {
+        HDC dc = ::GetDC(picture_.m_hWnd);
+        const COLORREF colour = ::GetPixel(dc, x, y);
+        ::ReleaseDC(picture_.m_hWnd, dc);
+        return Hex(colour);
+    }
 
-    COLORREF Pixel(int x, int y) { return m_host.PixelAt(m_picture.m_hWnd, x, y); }
-
-    PictureHost m_host;
-    CPaletteBitmap m_picture;
+    HWND host_ = nullptr;
+    CPaletteBitmap picture_;
 };
 
 } // namespace
 
 TEST_F(PaletteBitmapTest, FourBitPictureGetsItsSixteenColoursAsPalette) {
-    m_picture.LoadBitmaps(IDB_TEST_COLUMNS, 0);
-    ASSERT_TRUE(m_picture.Picture());
-    EXPECT_EQ(nullptr, m_picture.Mask());
-    const SIZE size = BitmapSize(m_picture.Picture());
-    EXPECT_EQ(kColumnsWidth, size.cx);
-    EXPECT_EQ(kColumnsHeight, size.cy);
-
+    picture_.LoadBitmaps(IDB_TEST_COLUMNS, 0);
+    ASSERT_TRUE(picture_.Picture());
+    EXPECT_EQ(nullptr, picture_.Mask());
+    BITMAP info = {};
+    ::GetObjectA(picture_.Picture(), sizeof info, &info);
+    EXPECT_EQ(16, info.bmWidth);
+    EXPECT_EQ(8, info.bmHeight);
     PALETTEENTRY entries[16] = {};
-    ASSERT_EQ(16, PaletteSize(m_picture.Palette()));
-    ASSERT_EQ(16u, ::GetPaletteEntries(m_picture.Palette(), 0, 16, entries));
+    ASSERT_EQ(16, PaletteSize(picture_.Palette()));
+    ASSERT_EQ(16u, ::GetPaletteEntries(picture_.Palette(), 0, 16, entries));
     for (int i = 0; i < 16; ++i) {
-        EXPECT_COLOUR(kColumnColours[i],
-                      RGB(entries[i].peRed, entries[i].peGreen, entries[i].peBlue));
+        EXPECT_EQ(Hex(kColumnColours[i]),
+                  Hex(RGB(entries[i].peRed, entries[i].peGreen, entries[i].peBlue)));
         EXPECT_EQ(0, entries[i].peFlags) << i;
     }
 }
 
-TEST_F(PaletteBitmapTest, MissingOrBrokenResourcesLeaveTheControlBlank) {
-    m_picture.LoadBitmaps(IDB_TEST_MISSING, IDB_TEST_COLUMNS_MASK);
-    EXPECT_EQ(nullptr, m_picture.Picture());
-    // The mask was found; it alone is of no use but does no harm either.
-    EXPECT_TRUE(m_picture.Mask());
-
+// A missing or malformed picture leaves the control blank; a missing or malformed mask
+// draws the picture opaque, and the picture's palette stays.
+TEST_F(PaletteBitmapTest, MissingOrBrokenResources) {
+    picture_.LoadBitmaps(IDB_TEST_MISSING, IDB_TEST_COLUMNS_MASK);
+    EXPECT_EQ(nullptr, picture_.Picture());
+    EXPECT_TRUE(picture_.Mask()) << "the mask alone is of no use but does no harm";
     for (WORD broken : {IDB_TEST_SHORT_TABLE, IDB_TEST_TRUNCATED}) {
         CPaletteBitmap control;
         control.LoadBitmaps(broken, 0);
         EXPECT_EQ(nullptr, control.Picture()) << broken;
         EXPECT_EQ(nullptr, control.Palette()) << broken;
     }
-}
-
-TEST_F(PaletteBitmapTest, MissingOrBrokenMaskDrawsThePictureOpaque) {
     for (WORD mask : {WORD(0), WORD(IDB_TEST_MISSING), WORD(IDB_TEST_SHORT_TABLE)}) {
         CPaletteBitmap control;
         control.LoadBitmaps(IDB_TEST_COLUMNS, mask);
         EXPECT_TRUE(control.Picture()) << mask;
         EXPECT_EQ(nullptr, control.Mask()) << mask;
-        // The picture's palette stays: the refused mask made none to replace it.
         EXPECT_EQ(16, PaletteSize(control.Palette())) << mask;
     }
 }
 
-TEST_F(PaletteBitmapTest, LoadDibResourceRefusalsLeaveThePaletteSlotAlone) {
+TEST_F(PaletteBitmapTest, LoadDibResourceReplacesThePaletteOnlyWhenItLoads) {
     HPALETTE slot = OneEntryPalette();
     const HPALETTE before = slot;
     for (WORD id : {IDB_TEST_MISSING, IDB_TEST_SHORT_TABLE, IDB_TEST_TRUNCATED}) {
@@ -111,16 +160,10 @@ TEST_F(PaletteBitmapTest, LoadDibResourceRefusalsLeaveThePaletteSlotAlone) {
         EXPECT_EQ(before, slot) << id;
         EXPECT_TRUE(Alive(slot)) << id;
     }
-    ::DeleteObject(slot);
-}
-
-TEST_F(PaletteBitmapTest, TrueColourPictureLoadsWithoutPalette) {
-    HPALETTE slot = OneEntryPalette();
-    const HPALETTE before = slot;
+    // A true-colour bitmap has no palette: the slot takes none, the old one is deleted.
     HBITMAP bitmap = CPaletteBitmap::LoadDibResource(Module(), IDB_TEST_TRUE_COLOUR, slot);
     ASSERT_TRUE(bitmap);
-    EXPECT_EQ(2, BitmapSize(bitmap).cx);
-    // The slot takes the (absent) palette of this bitmap; the old one is deleted.
+    EXPECT_EQ(2, Width(bitmap));
     EXPECT_EQ(nullptr, slot);
     EXPECT_FALSE(Alive(before));
     ::DeleteObject(bitmap);
@@ -143,12 +186,9 @@ TEST_F(PaletteBitmapTest, OwnsItsHandlesAndDeletesThemOnce) {
         mask = control.Mask();
         palette = control.Palette();
         ASSERT_TRUE(Alive(picture) && Alive(mask) && Alive(palette));
-
         // Loading again replaces everything: nothing of the first load is left over.
         control.LoadBitmaps(IDB_TEST_TRUE_COLOUR, 0);
-        EXPECT_FALSE(Alive(picture));
-        EXPECT_FALSE(Alive(mask));
-        EXPECT_FALSE(Alive(palette));
+        EXPECT_FALSE(Alive(picture) || Alive(mask) || Alive(palette));
         picture = control.Picture();
         EXPECT_TRUE(Alive(picture));
         EXPECT_EQ(nullptr, control.Mask());
@@ -157,76 +197,45 @@ TEST_F(PaletteBitmapTest, OwnsItsHandlesAndDeletesThemOnce) {
     EXPECT_FALSE(Alive(picture));
 }
 
-TEST_F(PaletteBitmapTest, PaintsAtOwnSizeInTheTopLeftCornerWhenAlmostAsWide) {
-    // 19 <= 1.2 x 16: own size; the extra columns and rows are not painted.
-    Show(19, 12, IDB_TEST_COLUMNS, 0);
-    for (int y = 0; y < kColumnsHeight; ++y)
-        for (int x = 0; x < kColumnsWidth; ++x)
-            EXPECT_COLOUR(kColumnColours[ColumnIndex(x, y)], Pixel(x, y)) << x << "," << y;
-    EXPECT_COLOUR(kHostColour, Pixel(16, 0));
-    EXPECT_COLOUR(kHostColour, Pixel(18, 11));
-    EXPECT_COLOUR(kHostColour, Pixel(0, 8));
+// A window up to a fifth wider shows the picture at its own size in the top-left
+// corner; a much wider one stretches it over all of it (as a narrower one squeezes it,
+// through the same copy).
+TEST_F(PaletteBitmapTest, PaintsEveryPixel) {
+    const struct {
+        const char* what;
+        int width, height;
+        WORD picture, mask;
+        COLORREF (*expected)(int x, int y);
+    } cases[] = {
+        {"own size", 19, 12, IDB_TEST_COLUMNS, 0, Column},
+        {"stretched", 32, 16, IDB_TEST_COLUMNS, 0,
+         [](int x, int y) { return Column(x / 2, y / 2); }},
+        {"masked", 16, 8, IDB_TEST_MASKED_COLUMNS, IDB_TEST_COLUMNS_MASK,
+         [](int x, int y) { return x < 4 ? kHostColour : Column(x, y); }},
+        {"true colour", 2, 2, IDB_TEST_TRUE_COLOUR, 0,
+         [](int x, int y) {
+             const COLORREF kPixels[] = {RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255), 0xFFFFFF};
+             return kPixels[2 * y + x];
+         }},
+        {"blank", 16, 8, IDB_TEST_MISSING, 0, [](int, int) { return kHostColour; }},
+    };
+    for (const auto& c : cases) {
+        HWND placeholder = Show(c.width, c.height, c.picture, c.mask);
+        for (int y = 0; y < c.height; ++y)
+            for (int x = 0; x < c.width; ++x)
+                ASSERT_EQ(Hex(c.expected(x, y)), Pixel(x, y)) << c.what << " " << x << "," << y;
+        picture_.UnsubclassWindow();
+        ::DestroyWindow(placeholder);
+    }
 }
 
-TEST_F(PaletteBitmapTest, StretchesOverTheWholeWindowWhenMuchWider) {
-    Show(32, 16, IDB_TEST_COLUMNS, 0);
-    for (int y = 0; y < kColumnsHeight; ++y)
-        for (int x = 0; x < kColumnsWidth; ++x) {
-            const COLORREF want = kColumnColours[ColumnIndex(x, y)];
-            EXPECT_COLOUR(want, Pixel(2 * x, 2 * y)) << x << "," << y;
-            EXPECT_COLOUR(want, Pixel(2 * x + 1, 2 * y + 1)) << x << "," << y;
-        }
-}
-
-TEST_F(PaletteBitmapTest, ShrinksIntoANarrowerWindow) {
-    Show(8, 8, IDB_TEST_COLUMNS, 0);
-    // At its own size column 7 would show colour 7; squeezed, the last column shows
-    // what is at the picture's right edge.
-    const COLORREF right = Pixel(7, 0);
-    EXPECT_TRUE(right == kColumnColours[14] || right == kColumnColours[15]) << Hex(right);
-}
-
-TEST_F(PaletteBitmapTest, MaskLetsTheBackgroundShowThrough) {
-    Show(16, 8, IDB_TEST_MASKED_COLUMNS, IDB_TEST_COLUMNS_MASK);
-    for (int y = 0; y < kColumnsHeight; ++y)
-        for (int x = 0; x < kColumnsWidth; ++x) {
-            const COLORREF want = x < 4 ? kHostColour : kColumnColours[ColumnIndex(x, y)];
-            EXPECT_COLOUR(want, Pixel(x, y)) << x << "," << y;
-        }
-}
-
-TEST_F(PaletteBitmapTest, TrueColourPicturePaintsWithoutPalette) {
-    Show(2, 2, IDB_TEST_TRUE_COLOUR, 0);
-    EXPECT_COLOUR(RGB(255, 0, 0), Pixel(0, 0));
-    EXPECT_COLOUR(RGB(0, 255, 0), Pixel(1, 0));
-    EXPECT_COLOUR(RGB(0, 0, 255), Pixel(0, 1));
-    EXPECT_COLOUR(RGB(255, 255, 255), Pixel(1, 1));
-}
-
-TEST_F(PaletteBitmapTest, BlankControlPaintsNothing) {
-    HWND placeholder = Show(16, 8, IDB_TEST_MISSING, 0);
-    EXPECT_COLOUR(kHostColour, Pixel(0, 0));
-    EXPECT_COLOUR(kHostColour, Pixel(15, 7));
-    // Nothing else of the button is drawn over the picture either.
-    m_picture.LoadBitmaps(IDB_TEST_COLUMNS, 0);
-    m_host.Repaint(placeholder);
-    EXPECT_COLOUR(kColumnColours[0], Pixel(0, 0));
-    EXPECT_COLOUR(kColumnColours[0], Pixel(15, 7));
-}
-
-TEST_F(PaletteBitmapTest, NewSystemPaletteRepaintsAtOnce) {
+TEST_F(PaletteBitmapTest, NewSystemPaletteRepaintsAtOnceOtherChangesOnlyRealise) {
     HWND placeholder = Show(16, 8, IDB_TEST_COLUMNS, 0);
-    m_host.Blank(placeholder);
-    ::SendMessageA(placeholder, WM_QUERYNEWPALETTE, 0, 0);
-    EXPECT_COLOUR(kColumnColours[ColumnIndex(5, 1)], Pixel(5, 1));
-}
-
-TEST_F(PaletteBitmapTest, PaletteChangesOnlyRealiseWithoutRepainting) {
-    HWND placeholder = Show(16, 8, IDB_TEST_COLUMNS, 0);
-    m_host.Blank(placeholder);
-    ::SendMessageA(placeholder, WM_PALETTECHANGED, reinterpret_cast<WPARAM>(placeholder), 0);
-    ::SendMessageA(placeholder, WM_PALETTECHANGED, reinterpret_cast<WPARAM>(m_host.m_hWnd), 0);
-    ::SendMessageA(placeholder, WM_PALETTECHANGED, 0, 0);
+    Blank();
+    for (WPARAM changer : {WPARAM(placeholder), WPARAM(host_), WPARAM(0)})
+        ::SendMessageA(placeholder, WM_PALETTECHANGED, changer, 0);
     ::UpdateWindow(placeholder);
-    EXPECT_COLOUR(kHostColour, Pixel(5, 1));
+    EXPECT_EQ(Hex(kHostColour), Pixel(5, 1));
+    ::SendMessageA(placeholder, WM_QUERYNEWPALETTE, 0, 0);
+    EXPECT_EQ(Hex(Column(5, 1)), Pixel(5, 1));
 }

@@ -55,10 +55,15 @@ std::string ClassOf(HWND window) {
     return name;
 }
 
-std::string Needs(int needW, int needH, int hasW, int hasH) {
-    char text[96];
-    std::snprintf(text, sizeof text, "needs %dx%d px, has %dx%d", needW, needH, hasW, hasH);
-    return text;
+// Adds text of control to clips when it needs more room than it has (heights of 0
+// for a width alone).
+void Report(std::vector<Clip>& clips, int controlId, const std::string& text, int needW, int hasW,
+            int needH = 0, int hasH = 0) {
+    if (needW <= hasW && needH <= hasH)
+        return;
+    char detail[96];
+    std::snprintf(detail, sizeof detail, "needs %dx%d px, has %dx%d", needW, needH, hasW, hasH);
+    clips.push_back({controlId, text, detail});
 }
 
 int Dpi(HDC dc) {
@@ -82,9 +87,7 @@ void CheckStatic(HWND control, std::vector<Clip>& clips) {
     } else {
         need = dc.Wrapped(text, has.right, prefix);
     }
-    if (need.right > has.right || need.bottom > has.bottom)
-        clips.push_back(
-            {GetDlgCtrlID(control), text, Needs(need.right, need.bottom, has.right, has.bottom)});
+    Report(clips, GetDlgCtrlID(control), text, need.right, has.right, need.bottom, has.bottom);
 }
 
 void CheckButton(HWND control, std::vector<Clip>& clips) {
@@ -125,8 +128,7 @@ void CheckButton(HWND control, std::vector<Clip>& clips) {
         break;
     }
     }
-    if (needW > has.right || needH > has.bottom)
-        clips.push_back({GetDlgCtrlID(control), text, Needs(needW, needH, has.right, has.bottom)});
+    Report(clips, GetDlgCtrlID(control), text, needW, has.right, needH, has.bottom);
 }
 
 void CheckComboItems(HWND control, std::vector<Clip>& clips) {
@@ -142,8 +144,7 @@ void CheckComboItems(HWND control, std::vector<Clip>& clips) {
         SendMessageA(control, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
         const SIZE line = dc.Line(text, DT_NOPREFIX);
         // The focus rectangle takes a pixel on each side.
-        if (line.cx + 2 > has)
-            clips.push_back({GetDlgCtrlID(control), text, Needs(line.cx + 2, 0, has, 0)});
+        Report(clips, GetDlgCtrlID(control), text, line.cx + 2, has);
     }
 }
 
@@ -172,8 +173,7 @@ void CheckListColumns(HWND list, std::vector<Clip>& clips) {
         // A header item pads its text by three edges on each side.
         const int titleNeeds =
             headerDc.Line(title, DT_NOPREFIX).cx + 6 * GetSystemMetrics(SM_CXEDGE);
-        if (titleNeeds > has)
-            clips.push_back({GetDlgCtrlID(list), title, Needs(titleNeeds, 0, has, 0)});
+        Report(clips, GetDlgCtrlID(list), title, titleNeeds, has);
         const int rows = ListView_GetItemCount(list);
         if (rows == 0)
             continue;
@@ -188,9 +188,9 @@ void CheckListColumns(HWND list, std::vector<Clip>& clips) {
         }
         const int margin = AutoWidth(list, column, LVSCW_AUTOSIZE) - widest;
         for (const auto& cell : cells) {
-            const int needs = ListView_GetStringWidth(list, cell.c_str()) + margin;
-            if (!cell.empty() && needs > has)
-                clips.push_back({GetDlgCtrlID(list), cell, Needs(needs, 0, has, 0)});
+            if (!cell.empty())
+                Report(clips, GetDlgCtrlID(list), cell,
+                       ListView_GetStringWidth(list, cell.c_str()) + margin, has);
         }
     }
 }
@@ -234,10 +234,9 @@ std::vector<Clip> FindClippedCaption(HWND dialog) {
     DeleteObject(font);
     RECT window;
     GetWindowRect(dialog, &window);
-    const int has = window.right - window.left;
-    if (needs > has)
-        return {{0, text, Needs(needs, 0, has, 0)}};
-    return {};
+    std::vector<Clip> clips;
+    Report(clips, 0, text, needs, window.right - window.left);
+    return clips;
 }
 
 } // namespace layout

@@ -71,57 +71,30 @@ template <class Dialog> void RunMeasured(Dialog& dialog, void (*measure)(HWND)) 
 const PageFactory kAllPages[] = {CreateInfoViewerPage, CreatePostPage,      CreateStartupPage,
                                  CreatePasswordPage,   CreatePowerSavePage, CreateDisplayPage};
 
+// A dialog as prepare leaves it, shown modally and measured.
+template <class Dialog> void Measured(void (*prepare)(Dialog&)) {
+    Dialog dialog;
+    prepare(dialog);
+    RunMeasured(dialog, MeasureDialog);
+}
+
 struct DialogCase {
     const char* name;
     void (*run)();
 };
 
+// The resume time dialog is template 178 in the variant of the session's language.
 const DialogCase kDialogs[] = {
-    {"load default settings",
-     [] {
-         CLoadSettingsDlg dialog;
-         dialog.SetMode(0);
-         RunMeasured(dialog, MeasureDialog);
-     }},
-    {"load previous settings",
-     [] {
-         CLoadSettingsDlg dialog;
-         dialog.SetMode(1);
-         RunMeasured(dialog, MeasureDialog);
-     }},
-    {"restart",
-     [] {
-         CRestartDlg dialog;
-         RunMeasured(dialog, MeasureDialog);
-     }},
-    {"about",
-     [] {
-         CAboutDlg dialog;
-         RunMeasured(dialog, MeasureDialog);
-     }},
+    {"load default settings", [] { Measured<CLoadSettingsDlg>([](auto& d) { d.SetMode(0); }); }},
+    {"load previous settings", [] { Measured<CLoadSettingsDlg>([](auto& d) { d.SetMode(1); }); }},
+    {"restart", [] { Measured<CRestartDlg>([](auto&) {}); }},
+    {"about", [] { Measured<CAboutDlg>([](auto&) {}); }},
     {"change power-on password",
-     [] {
-         CChangePasswordDlg dialog;
-         dialog.SetKind(PowerOn);
-         RunMeasured(dialog, MeasureDialog);
-     }},
+     [] { Measured<CChangePasswordDlg>([](auto& d) { d.SetKind(PowerOn); }); }},
     {"change setup password",
-     [] {
-         CChangePasswordDlg dialog;
-         dialog.SetKind(Setup);
-         RunMeasured(dialog, MeasureDialog);
-     }},
-    {"password prompt",
-     [] {
-         CPasswordPromptDlg dialog;
-         RunMeasured(dialog, MeasureDialog);
-     }},
-    // Template 178 in the variant of the session's language.
-    {"resume time",
-     [] {
-         CResumeTimeDlg dialog;
-         RunMeasured(dialog, MeasureDialog);
-     }},
+     [] { Measured<CChangePasswordDlg>([](auto& d) { d.SetKind(Setup); }); }},
+    {"password prompt", [] { Measured<CPasswordPromptDlg>([](auto&) {}); }},
+    {"resume time", [] { Measured<CResumeTimeDlg>([](auto&) {}); }},
 };
 
 class Clipping : public ::testing::Test {

@@ -29,33 +29,30 @@ TEST(ResumeTime, DaysInMonthKnowsLeapYears) {
         EXPECT_EQ(c.days, DaysInMonth(c.year, c.month)) << c.year << "-" << c.month;
 }
 
+// Against 12:30:30 on 1 April 2001: the current second and later ones, up to
+// 23:59:59 of any later day (an empty hour field reads 0), are valid; one second ago, an
+// earlier month or year, hour 24, minute or second 60, 31 April, day 0 and 29 February
+// of a year that is not a leap year are not.
 TEST(ResumeTime, AlarmMustBeARealTimeNotBeforeTheClock) {
     const ResumeTime now = {2001, 4, 1, 12, 30, 30};
     const struct {
         int year, month, day, hour, minute, second;
         bool valid;
-        const char* why;
     } cases[] = {
-        {2001, 4, 1, 12, 30, 30, true, "the current second"},
-        {2001, 4, 1, 12, 30, 29, false, "one second ago"},
-        {2001, 4, 1, 12, 31, 0, true, "next minute"},
-        {2001, 3, 31, 23, 59, 59, false, "earlier month, later day"},
-        {2002, 1, 1, 0, 0, 0, true, "later year, earlier month"},
-        {2000, 12, 31, 23, 59, 59, false, "earlier year"},
-        {2001, 4, 2, 24, 0, 0, false, "hour 24"},
-        {2001, 4, 2, 0, 60, 0, false, "minute 60"},
-        {2001, 4, 2, 0, 0, 60, false, "second 60"},
-        {2001, 4, 2, 23, 59, 59, true, "23:59:59 of a future day"},
-        {2001, 4, 2, 0, 0, 0, true, "empty hour field reads 0, later date"},
-        {2001, 4, 31, 8, 0, 0, false, "31 April"},
-        {2001, 5, 0, 8, 0, 0, false, "day 0"},
-        {2004, 2, 29, 8, 0, 0, true, "29 February of a leap year"},
-        {2003, 2, 29, 8, 0, 0, false, "29 February of another year"},
+        {2001, 4, 1, 12, 30, 30, true}, {2001, 4, 1, 12, 30, 29, false},
+        {2001, 4, 1, 12, 31, 0, true},  {2001, 3, 31, 23, 59, 59, false},
+        {2002, 1, 1, 0, 0, 0, true},    {2000, 12, 31, 23, 59, 59, false},
+        {2001, 4, 2, 24, 0, 0, false},  {2001, 4, 2, 0, 60, 0, false},
+        {2001, 4, 2, 0, 0, 60, false},  {2001, 4, 2, 23, 59, 59, true},
+        {2001, 4, 2, 0, 0, 0, true},    {2001, 4, 31, 8, 0, 0, false},
+        {2001, 5, 0, 8, 0, 0, false},   {2004, 2, 29, 8, 0, 0, true},
+        {2003, 2, 29, 8, 0, 0, false},
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.valid,
                   IsValidAlarmTime(c.year, c.month, c.day, c.hour, c.minute, c.second, now))
-            << c.why;
+            << c.year << "-" << c.month << "-" << c.day << " " << c.hour << ":" << c.minute << ":"
+            << c.second;
 }
 
 TEST(ResumeTime, BcdBothWays) {
@@ -80,24 +77,18 @@ TEST(ResumeTime, BcdBothWays) {
     }
 }
 
+// In the second, minute, hour, month, day and the year's first and last digits.
 TEST(ResumeTime, ANibbleAboveNineMakesTheTimeUnknown) {
-    const BcdResumeTime good = {0x09, 0x05, 0x07, 0x1231, 0x1999};
-    const struct {
-        BcdResumeTime bcd;
-        const char* where;
-    } cases[] = {
-        {{0x1A, 0x05, 0x07, 0x1231, 0x1999}, "second low nibble"},
-        {{0x09, 0xA5, 0x07, 0x1231, 0x1999}, "minute high nibble"},
-        {{0x09, 0x05, 0x0F, 0x1231, 0x1999}, "hour"},
-        {{0x09, 0x05, 0x07, 0x1A31, 0x1999}, "month"},
-        {{0x09, 0x05, 0x07, 0x123B, 0x1999}, "day"},
-        {{0x09, 0x05, 0x07, 0x1231, 0xA999}, "thousands of the year"},
-        {{0x09, 0x05, 0x07, 0x1231, 0x199F}, "units of the year"},
+    const BcdResumeTime cases[] = {
+        {0x1A, 0x05, 0x07, 0x1231, 0x1999}, {0x09, 0xA5, 0x07, 0x1231, 0x1999},
+        {0x09, 0x05, 0x0F, 0x1231, 0x1999}, {0x09, 0x05, 0x07, 0x1A31, 0x1999},
+        {0x09, 0x05, 0x07, 0x123B, 0x1999}, {0x09, 0x05, 0x07, 0x1231, 0xA999},
+        {0x09, 0x05, 0x07, 0x1231, 0x199F},
     };
     ResumeTime time = {};
-    ASSERT_TRUE(DecodeResumeTime(good, time));
-    for (const auto& c : cases)
-        EXPECT_FALSE(DecodeResumeTime(c.bcd, time)) << c.where;
+    ASSERT_TRUE(DecodeResumeTime({0x09, 0x05, 0x07, 0x1231, 0x1999}, time));
+    for (const auto& bcd : cases)
+        EXPECT_FALSE(DecodeResumeTime(bcd, time)) << std::hex << bcd.monthDay << " " << bcd.year;
 }
 
 // The string table as the texts need it: English, or another language whose day

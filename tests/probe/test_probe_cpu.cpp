@@ -1,7 +1,6 @@
 // Processor texts: the speed tables (their odd cells included), the 0xFF/0xFF rule, the
 // gaps in the type tables, and bounded output.
 #include "ProbeTestSupport.h"
-#include "PlaceholderText.h"
 #include "SystemProbeCpu.h"
 
 #include <gtest/gtest.h>
@@ -11,134 +10,86 @@
 
 namespace {
 
-class CpuTextTest : public ::testing::Test {
-protected:
-    std::string Speed(uint8_t clockCode, uint8_t ratioCode, uint16_t mhz = 0) {
+// Both codes 0xFF take the reported clock, one alone is unknown, as are codes past the
+// tables (whose last cell is still a speed). Slow buses multiply and cut the fraction
+// off (the last multiplier is 1.75); fast buses read the table as listed, where
+// 95 x 1.5 rounds up but 83 x 1.5 is cut off.
+TEST(CpuTexts, SpeedFromTheBusAndMultiplierCodesOrAsReported) {
+    const struct {
+        uint8_t clockCode, ratioCode;
+        uint16_t mhz;
+        int speed; // -1: unknown
+    } cases[] = {
+        {0xFF, 0xFF, 233, 233}, {0xFF, 0xFF, 0, 0}, {0xFF, 0xFF, 0xFFFF, 65535},
+        {0xFF, 0, 233, -1},     {0, 0xFF, 233, -1}, {11, 0, 0, -1},
+        {0, 16, 0, -1},         {11, 16, 0, -1},    {10, 15, 0, 166},
+        {0, 0, 0, 20},          {1, 1, 0, 37},      {2, 1, 0, 49},
+        {2, 15, 0, 57},         {2, 3, 0, 82},      {3, 14, 0, 320},
+        {3, 15, 0, 70},         {10, 1, 0, 143},    {10, 3, 0, 238},
+        {8, 1, 0, 124},         {8, 14, 0, 664},    {6, 2, 0, 133},
+        {6, 7, 0, 300},         {4, 15, 0, 87},     {7, 15, 0, 131},
+        {9, 14, 0, 800},        {4, 0, 0, 50},      {5, 0, 0, 60},
+        {6, 0, 0, 66},          {7, 0, 0, 75},      {8, 0, 0, 83},
+        {9, 0, 0, 100},         {10, 0, 0, 95},
+    };
+    const RecordingSink texts;
+    for (const auto& c : cases) {
         char text[kProbeTextSize];
         std::memset(text, 'X', sizeof text);
-        FormatCpuSpeed(texts_, clockCode, ratioCode, mhz, text, sizeof text);
-        return text;
-    }
-    // "vendor / type"
-    std::string Names(uint8_t vendor, uint8_t model) {
-        char vendorText[kProbeTextSize];
-        char typeText[kProbeTextSize];
-        std::memset(vendorText, 'X', sizeof vendorText);
-        std::memset(typeText, 'X', sizeof typeText);
-        GetCpuVendorName(texts_, vendor, vendorText, sizeof vendorText, model, typeText,
-                         sizeof typeText);
-        return std::string(vendorText) + " / " + typeText;
-    }
-
-    RecordingSink texts_;
-};
-
-TEST_F(CpuTextTest, BothCodesFFTakeTheReportedClockAndOneAloneIsUnknown) {
-    EXPECT_EQ("233 MHz", Speed(0xFF, 0xFF, 233));
-    EXPECT_EQ("0 MHz", Speed(0xFF, 0xFF, 0));
-    EXPECT_EQ("65535 MHz", Speed(0xFF, 0xFF, 0xFFFF));
-    EXPECT_EQ("Unknown Speed", Speed(0xFF, 0, 233));
-    EXPECT_EQ("Unknown Speed", Speed(0, 0xFF, 233));
-}
-
-TEST_F(CpuTextTest, CodesPastTheTablesAreUnknown) {
-    EXPECT_EQ("Unknown Speed", Speed(11, 0));
-    EXPECT_EQ("Unknown Speed", Speed(0, 16));
-    EXPECT_EQ("Unknown Speed", Speed(11, 16));
-    EXPECT_EQ("166 MHz", Speed(10, 15)); // the last cell is still a speed
-}
-
-TEST_F(CpuTextTest, SlowBusesMultiplyAndCutTheFractionOff) {
-    EXPECT_EQ("20 MHz", Speed(0, 0));
-    EXPECT_EQ("37 MHz", Speed(1, 1));  // 25 x 1.5 = 37.5
-    EXPECT_EQ("49 MHz", Speed(2, 1));  // 33 x 1.5 = 49.5
-    EXPECT_EQ("57 MHz", Speed(2, 15)); // 33 x 1.75 = 57.75: the last multiplier is 1.75
-    EXPECT_EQ("82 MHz", Speed(2, 3));  // 33 x 2.5 = 82.5
-    EXPECT_EQ("320 MHz", Speed(3, 14));
-    EXPECT_EQ("70 MHz", Speed(3, 15));
-}
-
-TEST_F(CpuTextTest, FastBusesReadTheTableAsListed) {
-    EXPECT_EQ("143 MHz", Speed(10, 1)); // 95 x 1.5 = 142.5 rounded up
-    EXPECT_EQ("238 MHz", Speed(10, 3)); // 237.5 rounded up
-    EXPECT_EQ("166 MHz", Speed(10, 15));
-    EXPECT_EQ("124 MHz", Speed(8, 1)); // 83 x 1.5 = 124.5 cut off
-    EXPECT_EQ("664 MHz", Speed(8, 14));
-    EXPECT_EQ("133 MHz", Speed(6, 2));
-    EXPECT_EQ("300 MHz", Speed(6, 7));
-    EXPECT_EQ("87 MHz", Speed(4, 15));
-    EXPECT_EQ("131 MHz", Speed(7, 15));
-    EXPECT_EQ("800 MHz", Speed(9, 14));
-    for (uint8_t b = 4; b <= 10; ++b) {
-        static const char* const kBus[] = {"50", "60", "66", "75", "83", "100", "95"};
-        EXPECT_EQ(std::string(kBus[b - 4]) + " MHz", Speed(b, 0)) << "bus code " << int(b);
+        FormatCpuSpeed(texts, c.clockCode, c.ratioCode, c.mhz, text, sizeof text);
+        const std::string want = c.speed < 0 ? "Unknown Speed" : std::to_string(c.speed) + " MHz";
+        EXPECT_EQ(want, text) << int(c.clockCode) << " " << int(c.ratioCode);
     }
 }
 
-TEST_F(CpuTextTest, MakersAndTheirTypeTables) {
-    EXPECT_EQ("Intel / 386", Names(0, 0));
-    EXPECT_EQ("Intel / Pentium", Names(0, 2));
-    EXPECT_EQ("Intel / Pentium", Names(0, 3));
-    EXPECT_EQ("Intel / Pentium(ODP/MMX)", Names(0, 4));
-    EXPECT_EQ("Intel / Celeron", Names(0, 8));
-    EXPECT_EQ("Intel / Unknown Type", Names(0, 9));
-    EXPECT_EQ("Cyrix / 486", Names(1, 1));
-    EXPECT_EQ("Cyrix / Unknown Type", Names(1, 2));
-    EXPECT_EQ("Cyrix / 6x86MX", Names(1, 5));
-    EXPECT_EQ("Cyrix / Unknown Type", Names(1, 6));
-    EXPECT_EQ("AMD / Unknown Type", Names(2, 2));
-    EXPECT_EQ("AMD / K5", Names(2, 3));
-    EXPECT_EQ("AMD / Unknown Type", Names(2, 4));
-    EXPECT_EQ("AMD / K6-2(8~F)", Names(2, 8));
-    EXPECT_EQ("AMD / Unknown Type", Names(2, 255));
+// The other makers' types are not told apart.
+TEST(CpuTexts, MakersAndTheGapsInTheirTypeTables) {
+    const struct {
+        uint8_t vendor, model;
+        const char* maker; // nullptr: unknown
+        const char* type;
+    } cases[] = {
+        {0, 0, "Intel", "386"},     {0, 2, "Intel", "Pentium"},
+        {0, 3, "Intel", "Pentium"}, {0, 4, "Intel", "Pentium(ODP/MMX)"},
+        {0, 8, "Intel", "Celeron"}, {0, 9, "Intel", nullptr},
+        {1, 1, "Cyrix", "486"},     {1, 2, "Cyrix", nullptr},
+        {1, 5, "Cyrix", "6x86MX"},  {1, 6, "Cyrix", nullptr},
+        {2, 2, "AMD", nullptr},     {2, 3, "AMD", "K5"},
+        {2, 4, "AMD", nullptr},     {2, 8, "AMD", "K6-2(8~F)"},
+        {2, 255, "AMD", nullptr},   {3, 0, "IBM", nullptr},
+        {4, 1, "UMC", nullptr},     {5, 7, "TI", nullptr},
+        {6, 3, "SGS", nullptr},     {7, 0, nullptr, nullptr},
+        {255, 7, nullptr, nullptr},
+    };
+    const RecordingSink texts;
+    for (const auto& c : cases) {
+        char maker[kProbeTextSize];
+        char type[kProbeTextSize];
+        std::memset(maker, 'X', sizeof maker);
+        std::memset(type, 'X', sizeof type);
+        GetCpuVendorName(texts, c.vendor, maker, sizeof maker, c.model, type, sizeof type);
+        EXPECT_STREQ(c.maker ? c.maker : "Unknown Brand", maker) << int(c.vendor);
+        EXPECT_STREQ(c.type ? c.type : "Unknown Type", type)
+            << int(c.vendor) << " " << int(c.model);
+    }
 }
 
-TEST_F(CpuTextTest, OtherMakersHaveNoTypesAndUnknownMakersNoName) {
-    EXPECT_EQ("IBM / Unknown Type", Names(3, 0));
-    EXPECT_EQ("UMC / Unknown Type", Names(4, 1));
-    EXPECT_EQ("TI / Unknown Type", Names(5, 7));
-    EXPECT_EQ("SGS / Unknown Type", Names(6, 3));
-    EXPECT_EQ("Unknown Brand / Unknown Type", Names(7, 0));
-    EXPECT_EQ("Unknown Brand / Unknown Type", Names(255, 7));
-}
-
-TEST_F(CpuTextTest, SmallBuffersAreCutAndTerminated) {
+TEST(CpuTexts, SmallBuffersAreCutAndTerminated) {
+    const RecordingSink texts;
     char vendor[4];
     char type[5];
-    std::memset(vendor, 'X', sizeof vendor);
-    std::memset(type, 'X', sizeof type);
-    GetCpuVendorName(texts_, 0, vendor, sizeof vendor, 6, type, sizeof type);
+    GetCpuVendorName(texts, 0, vendor, sizeof vendor, 6, type, sizeof type);
     EXPECT_STREQ("Int", vendor);
     EXPECT_STREQ("Pent", type);
-
     char speed[4];
-    FormatCpuSpeed(texts_, 0xFF, 0xFF, 1234, speed, sizeof speed);
+    FormatCpuSpeed(texts, 0xFF, 0xFF, 1234, speed, sizeof speed);
     EXPECT_STREQ("123", speed);
-    FormatCpuSpeed(texts_, 11, 0, 0, speed, sizeof speed);
+    FormatCpuSpeed(texts, 11, 0, 0, speed, sizeof speed);
     EXPECT_STREQ("Unk", speed);
-
     char untouched = 'X';
-    FormatCpuSpeed(texts_, 0, 0, 0, &untouched, 0);
-    GetIntelCpuName(texts_, 0, &untouched, 0);
+    FormatCpuSpeed(texts, 0, 0, 0, &untouched, 0);
+    GetIntelCpuName(texts, 0, &untouched, 0);
     EXPECT_EQ('X', untouched);
-}
-
-TEST(FillNumberPlaceholder, ReplacesOnlyTheFirstPlaceholder) {
-    char text[32];
-    FillNumberPlaceholder("Serial Port %d", 2, text, sizeof text);
-    EXPECT_STREQ("Serial Port 2", text);
-    FillNumberPlaceholder("ECP (DMA %d )", 3, text, sizeof text);
-    EXPECT_STREQ("ECP (DMA 3 )", text);
-    FillNumberPlaceholder("%d%d %s %n", -7, text, sizeof text);
-    EXPECT_STREQ("-7%d %s %n", text); // nothing else is taken for a format
-    FillNumberPlaceholder("no number", 5, text, sizeof text);
-    EXPECT_STREQ("no number", text);
-    FillNumberPlaceholder(nullptr, 5, text, sizeof text);
-    EXPECT_STREQ("", text);
-
-    char small[6];
-    FillNumberPlaceholder("Port %d", 12345, small, sizeof small);
-    EXPECT_STREQ("Port ", small);
 }
 
 } // namespace

@@ -1,239 +1,314 @@
-// The row builders against the simulated notebook: what each row says for the codes the
-// BIOS answers, what it falls back to when the BIOS refuses, and which requests it makes.
-#include "ProbeOnSim.h"
+// The row builders against the simulated notebook played in-process: what each row
+// says for the codes the BIOS answers, what it falls back to when the BIOS refuses,
+// which requests it makes, and the port rows from a scripted device manager.
+#include "DriverChannel.h"
+#include "ProbeTestSupport.h"
+#include "SimDevice.h"
+#include "SystemMemory.h"
 #include "SystemProbe.h"
 #include "page_info_ids.h"
 
+#include <gtest/gtest.h>
+
+#include <cstddef>
+#include <cstring>
+#include <functional>
+#include <string>
+#include <vector>
+
 namespace {
 
-using RowList = std::vector<Row>;
+using Machine = sim::MachineProfile;
+using Builder = std::function<void(RowSink&)>;
 
-class CpuRows : public ProbeOnSim {};
+// One field of the simulated notebook's profile and the value a case gives it.
+struct Field {
+    size_t offset, size;
+    uint32_t value;
+};
+#define FIELD(name, value)                                                                         \
+    Field {                                                                                        \
+        offsetof(Machine, name), sizeof(Machine::name), value                                      \
+    }
 
-TEST_F(CpuRows, MakerTypeAndSpeedOnThreeRows) {
-    UseMachine();
-    AddCpuRows(sink_);
-    EXPECT_EQ((RowList{{"CPU", "Intel"}, {"", "Pentium II"}, {"", "300 MHz"}}), Rows());
-    EXPECT_EQ(1u, Requests());
+// BIOS groups as the simulator's faults name them (AX).
+constexpr uint16_t kSetupGroup = 0x9610;
+constexpr uint16_t kVideoGroup = 0x9602;
+constexpr uint16_t kPointingGroup = 0x9612;
+
+const ScriptedPorts kBiosPorts(false);
+
+const Builder FirstIde = [](RowSink& sink) { AddIdeRow(sink, 0x80); };
+const Builder SecondIde = [](RowSink& sink) { AddIdeRow(sink, 0x82); };
+const Builder FirstSerial = [](RowSink& sink) { AddSerialPortRows(sink, kBiosPorts, 0); };
+const Builder SecondSerial = [](RowSink& sink) { AddSerialPortRows(sink, kBiosPorts, 1); };
+const Builder Parallel = [](RowSink& sink) { AddParallelPortRows(sink, kBiosPorts); };
+const Builder AllPorts = [](RowSink& sink) {
+    FirstSerial(sink);
+    SecondSerial(sink);
+    Parallel(sink);
+};
+const Builder Caches = [](RowSink& sink) {
+    AddInternalCacheRow(sink);
+    AddExternalCacheRow(sink);
+};
+
+class ProbeRows : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(OpenDriver()); }
+    void TearDown() override {
+        CloseDriver();
+        SetTotalPhysicalMemoryOverride(nullptr);
+    }
+
+    // The English rows add gives on the default notebook with fields changed, every
+    // request to function bl of group ax refused (ax 0: none).
+    std::string Rows(const Builder& add, const std::vector<Field>& fields, uint16_t ax = 0,
+                     uint8_t bl = 0) {
+        Machine machine;
+        sim::SimBios::DefaultProfile(machine);
+        for (const Field& f : fields)
+            std::memcpy(reinterpret_cast<char*>(&machine) + f.offset, &f.value, f.size);
+        sim::SimBios& bios = device_.bios();
+        EXPECT_TRUE(bios.LoadProfile(machine));
+        bios.ClearFaults();
+        bios.ClearLog();
+        if (ax) {
+            sim::Fault fault{};
+            fault.kind = sim::kFaultStatus;
+            fault.ax = ax;
+            fault.bl = bl;
+            EXPECT_TRUE(bios.ArmFault(fault));
+        }
+        RecordingSink sink;
+        add(sink);
+        return sink.Rows();
+    }
+    uint32_t Requests() { return device_.bios().LogCount(); }
+
+    simdevice::ScopedSimDevice device_;
+};
+
+TEST_F(ProbeRows, EachRowSaysWhatTheBiosAnswered) {
+    const struct {
+        Builder add;
+        std::vector<Field> machine;
+        const char* rows;
+        int requests = -1; // -1: not counted
+    } cases[] = {
+        {AddCpuRows, {}, "CPU=Intel; =Pentium II; =300 MHz", 1},
+        {AddCpuRows,
+         {FIELD(cpuVendor, 9), FIELD(cpuClockCode, 0xFF), FIELD(cpuRatioCode, 3)},
+         "CPU=Unknown Brand; =Unknown Type; =Unknown Speed"},
+        {AddTotalMemoryRow, {FIELD(systemRamMb, 640)}, "Total Memory=640 MB"},
+        {AddTotalMemoryRow, {FIELD(veskSupported, 0)}, "Total Memory=Unknown"},
+        // Whole megabytes, or one decimal in four columns.
+        {AddVideoRamRow, {FIELD(videoRam64Kb, 32)}, "Video RAM=2 MB"},
+        {AddVideoRamRow, {FIELD(videoRam64Kb, 40)}, "Video RAM=2.5  MB"},
+        {AddVideoRamRow, {FIELD(videoRam64Kb, 17)}, "Video RAM=1.1  MB"},
+        {AddVideoRamRow, {FIELD(videoRam64Kb, 1)}, "Video RAM=0.1  MB"},
+        {AddVideoRamRow, {FIELD(videoRam64Kb, 255)}, "Video RAM=15.9 MB"},
+        {AddVideoRamRow, {FIELD(videoRam64Kb, 0)}, "Video RAM=0 MB"},
+        {FirstIde,
+         {FIELD(ideCylinders[0], 1024), FIELD(ideHeads[0], 16), FIELD(ideSectors[0], 63)},
+         "Hard Disk=504 MB"},
+        // More sectors than a signed 32-bit product holds.
+        {FirstIde,
+         {FIELD(ideCylinders[0], 0xFFFF), FIELD(ideHeads[0], 0xFF), FIELD(ideSectors[0], 0xFF)},
+         "Hard Disk=2080768 MB"},
+        // Other drives are detected without asking their geometry.
+        {SecondIde, {FIELD(ideType[1], 2), FIELD(ideFlag[1], 1)}, "CD-ROM=Detected", 1},
+        {SecondIde, {FIELD(ideType[1], 3), FIELD(ideFlag[1], 1)}, "LS120=Detected", 1},
+        {SecondIde, {FIELD(ideType[1], 4), FIELD(ideFlag[1], 1)}, "MO=Detected", 1},
+        {SecondIde, {FIELD(ideType[1], 5), FIELD(ideFlag[1], 1)}, "ZIP=Detected", 1},
+        {SecondIde, {FIELD(ideType[1], 6), FIELD(ideFlag[1], 1)}, "DVD ROM=Detected", 1},
+        {FirstIde, {FIELD(ideType[0], 0)}, ""},
+        {FirstIde, {FIELD(ideType[0], 7)}, ""},
+        {FirstIde, {FIELD(ideType[0], 0xFF)}, ""},
+        {FirstIde, {FIELD(ideType[0], 1), FIELD(ideFlag[0], 0)}, "", 1}, // no geometry
+        // Absent wins over off.
+        {Caches,
+         {FIELD(internalCacheFlags, 2), FIELD(internalCacheSizeCode, 2),
+          FIELD(externalCacheFlags, 3)},
+         "Internal Cache=Cache OFF (32 KB); External Cache=None"},
+        // Ports from the BIOS: address, IRQ and mode under numbered labels.
+        {AllPorts,
+         {},
+         "Serial Port 1=3f8h (IRQ 4) ; =Operation Mode: Standard; "
+         "Serial Port 2=2f8h (IRQ 3) ; =Operation Mode: IrDA; "
+         "Parallel Port=378h (IRQ 7) ; =Operation Mode: ECP (DMA 3 )"},
+        // Absent wins over disabled.
+        {AllPorts,
+         {FIELD(serialFlags[0], 1), FIELD(serialFlags[1], 2), FIELD(parallelFlags, 3)},
+         "Serial Port 1=None; Serial Port 2=Disabled; Parallel Port=None"},
+        // The parallel port asks for the interface version first.
+        {Parallel, {FIELD(veskSupported, 0)}, "Parallel Port=Unknown"},
+        {[](RowSink& sink) { AddSerialPortRows(sink, kBiosPorts, 2); }, {}, "", 0},
+        {[](RowSink& sink) { AddSerialPortRows(sink, kBiosPorts, 255); }, {}, "", 0},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.rows, Rows(c.add, c.machine));
+        if (c.requests >= 0) {
+            EXPECT_EQ(static_cast<uint32_t>(c.requests), Requests()) << c.rows;
+        }
+    }
+    const char* const kPointing[] = {"None", "Internal installed only", "External installed only",
+                                     "Both Installed", "Unknown"};
+    for (uint8_t kind = 0; kind <= 4; ++kind) {
+        EXPECT_EQ(std::string("Pointing Device=") + kPointing[kind],
+                  Rows(AddPointingDeviceRow, {FIELD(pointingDevice, kind)}));
+    }
+    EXPECT_EQ(0, kBiosPorts.Lookups()) << "the device manager is not asked in BIOS mode";
 }
 
-TEST_F(CpuRows, NothingKnownStillGivesThreeRows) {
-    machine_.cpuVendor = 9;
-    machine_.cpuClockCode = 0xFF;
-    machine_.cpuRatioCode = 3;
-    UseMachine();
-    AddCpuRows(sink_);
-    EXPECT_EQ((RowList{{"CPU", "Unknown Brand"}, {"", "Unknown Type"}, {"", "Unknown Speed"}}),
-              Rows());
+TEST_F(ProbeRows, RefusedRequestsGiveUnknownsOrNoRow) {
+    const struct {
+        Builder add;
+        uint16_t ax;
+        uint8_t bl;
+        const char* rows;
+    } cases[] = {
+        {AddCpuRows, kSetupGroup, 0x01, "CPU=Unknown Brand; =Unknown Type; =Unknown Speed"},
+        {AddTotalMemoryRow, kSetupGroup, 0x22, "Total Memory=Unknown"},
+        {AddVideoRamRow, kVideoGroup, 0x00, "Video RAM=0 MB"},
+        {FirstIde, kSetupGroup, 0x09, "Hard Disk=Unknown"},
+        {FirstIde, kSetupGroup, 0x0A, ""},
+        {AddInternalCacheRow, kSetupGroup, 0x05, "Internal Cache=Unknown"},
+        {AddExternalCacheRow, kSetupGroup, 0x04, "External Cache=Unknown"},
+        {AddPointingDeviceRow, kPointingGroup, 0x01, "Pointing Device=Unknown"},
+        {FirstSerial, kSetupGroup, 0x02, "Serial Port 1=Unknown"},
+        {Parallel, kSetupGroup, 0x03, "Parallel Port=Unknown"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.rows, Rows(c.add, {}, c.ax, c.bl)) << std::hex << int(c.bl);
 }
 
-TEST_F(CpuRows, RefusedCallShowsUnknownsInsteadOfStaleCodes) {
-    UseMachine();
-    Refuse(kSetupGroup, 0x01);
-    AddCpuRows(sink_);
-    EXPECT_EQ((RowList{{"CPU", "Unknown Brand"}, {"", "Unknown Type"}, {"", "Unknown Speed"}}),
-              Rows());
-}
-
-class MemoryRows : public ProbeOnSim {};
-
-TEST_F(MemoryRows, TotalMemoryInMegabytesFromTheBios) {
-    machine_.systemRamMb = 640;
-    UseMachine();
-    AddTotalMemoryRow(sink_);
-    EXPECT_EQ((RowList{{"Total Memory", "640 MB"}}), Rows());
-}
-
-TEST_F(MemoryRows, OldInterfaceShowsTheSystemsMemoryButNeverKilobytes) {
-    machine_.interfaceVersion = 0x0104;
-    UseMachine();
+TEST_F(ProbeRows, TotalMemoryOnAnOldInterfaceIsTheSystemsButNeverInKilobytes) {
     const struct {
         uint64_t bytes;
-        const char* value;
+        const char* rows;
     } cases[] = {
-        {96ull << 20, "96 MB"},
-        {3ull << 30, "3 GB"},
-        {640ull << 10, "Unknown"}, // under 2 MB the size comes in KB, which is not shown
+        {96ull << 20, "Total Memory=96 MB"},
+        {3ull << 30, "Total Memory=3 GB"},
+        {640ull << 10, "Total Memory=Unknown"},
     };
     for (const auto& c : cases) {
         SetTotalPhysicalMemoryOverride(&c.bytes);
-        sink_.Clear();
-        AddTotalMemoryRow(sink_);
-        EXPECT_EQ((RowList{{"Total Memory", c.value}}), Rows()) << c.bytes;
+        EXPECT_EQ(c.rows, Rows(AddTotalMemoryRow, {FIELD(interfaceVersion, 0x0104)}));
     }
 }
 
-TEST_F(MemoryRows, RefusalsShowUnknown) {
-    UseMachine();
-    Refuse(kSetupGroup, 0x22);
-    AddTotalMemoryRow(sink_);
-    EXPECT_EQ((RowList{{"Total Memory", "Unknown"}}), Rows());
-
-    machine_.veskSupported = 0; // the interface check itself fails
-    UseMachine();
-    AddTotalMemoryRow(sink_);
-    EXPECT_EQ((RowList{{"Total Memory", "Unknown"}}), Rows());
-}
-
-TEST_F(MemoryRows, VideoRamWholeAndFractionalMegabytes) {
+// Sizes in 8 KB (internal) and 16 KB (external) units, in MB from code 7 on; more
+// than 65535 MB is not a real answer.
+TEST_F(ProbeRows, CachesInKilobytesThenMegabytes) {
     const struct {
-        uint8_t units64Kb;
-        const char* value;
+        uint8_t code;
+        const char* internal;
+        const char* external;
     } cases[] = {
-        {32, "2 MB"},    {40, "2.5  MB"}, // 2560 KB: one decimal in four columns
-        {17, "1.1  MB"}, {1, "0.1  MB"},  {255, "15.9 MB"}, {0, "0 MB"},
+        {0, "8 KB", "16 KB"},   {4, "128 KB", "256 KB"}, {6, "512 KB", "1024 KB"},
+        {7, "1 MB", "2 MB"},    {12, "32 MB", "64 MB"},  {22, "32768 MB", nullptr},
+        {23, nullptr, nullptr}, {40, nullptr, nullptr},  {255, nullptr, nullptr},
+    };
+    const auto shown = [](const char* size) {
+        return size ? "Cache ON (" + std::string(size) + ")" : std::string("Unknown");
     };
     for (const auto& c : cases) {
-        machine_.videoRam64Kb = c.units64Kb;
-        UseMachine();
-        AddVideoRamRow(sink_);
-        EXPECT_EQ((RowList{{"Video RAM", c.value}}), Rows()) << int(c.units64Kb);
+        EXPECT_EQ("Internal Cache=" + shown(c.internal) + "; External Cache=" + shown(c.external),
+                  Rows(Caches, {FIELD(internalCacheSizeCode, c.code),
+                                FIELD(externalCacheSizeCode, c.code)}));
     }
 }
 
-TEST_F(MemoryRows, RefusedVideoRamShowsZero) {
-    UseMachine();
-    Refuse(kVideoGroup, 0x00);
-    AddVideoRamRow(sink_);
-    EXPECT_EQ((RowList{{"Video RAM", "0 MB"}}), Rows());
-}
-
-class IdeRows : public ProbeOnSim {};
-
-TEST_F(IdeRows, HardDiskSizeFromItsGeometry) {
-    machine_.ideCylinders[0] = 1024;
-    machine_.ideHeads[0] = 16;
-    machine_.ideSectors[0] = 63;
-    UseMachine();
-    AddIdeRow(sink_, 0x80);
-    EXPECT_EQ((RowList{{"Hard Disk", "504 MB"}}), Rows());
-
-    // 65535 x 255 x 255 sectors: more than a signed 32-bit product holds.
-    machine_.ideCylinders[0] = 0xFFFF;
-    machine_.ideHeads[0] = 0xFF;
-    machine_.ideSectors[0] = 0xFF;
-    UseMachine();
-    AddIdeRow(sink_, 0x80);
-    EXPECT_EQ((RowList{{"Hard Disk", "2080768 MB"}}), Rows());
-}
-
-TEST_F(IdeRows, OtherDrivesAreDetectedWithoutAskingTheirGeometry) {
-    const char* const kLabels[] = {"CD-ROM", "LS120", "MO", "ZIP", "DVD ROM"};
-    for (uint8_t type = 2; type <= 6; ++type) {
-        machine_.ideType[1] = type;
-        machine_.ideFlag[1] = 1;
-        UseMachine();
-        AddIdeRow(sink_, 0x82);
-        EXPECT_EQ((RowList{{kLabels[type - 2], "Detected"}}), Rows()) << int(type);
-        EXPECT_EQ(1u, Requests()) << "only GetIdeType";
+TEST_F(ProbeRows, PortModes) {
+    const char* const kSerialModes[] = {"Standard", "IrDA", "ASK_IR", "Undefined"};
+    for (uint8_t mode : {0, 1, 2, 3, 9}) {
+        EXPECT_EQ(std::string("Serial Port 2=ffffh (IRQ 15) ; =Operation Mode: ") +
+                      kSerialModes[mode < 3 ? mode : 3],
+                  Rows(SecondSerial, {FIELD(serialMode[1], mode), FIELD(serialIoBase[1], 0xFFFF),
+                                      FIELD(serialIrq[1], 15)}));
     }
-}
-
-TEST_F(IdeRows, NoRowWithoutAKnownDevice) {
-    for (uint8_t type : {0, 7, 0xFF}) {
-        machine_.ideType[0] = type;
-        UseMachine();
-        AddIdeRow(sink_, 0x80);
-        EXPECT_TRUE(Rows().empty()) << int(type);
-    }
-    machine_.ideType[0] = 1; // a hard disk without geometry
-    machine_.ideFlag[0] = 0;
-    UseMachine();
-    AddIdeRow(sink_, 0x80);
-    EXPECT_TRUE(Rows().empty());
-    EXPECT_EQ(1u, Requests());
-}
-
-TEST_F(IdeRows, RefusedCallsGiveNoRowOrAnUnknownSize) {
-    UseMachine();
-    Refuse(kSetupGroup, 0x0A);
-    AddIdeRow(sink_, 0x80);
-    EXPECT_TRUE(Rows().empty());
-
-    UseMachine();
-    device_.bios().ClearFaults();
-    Refuse(kSetupGroup, 0x09);
-    AddIdeRow(sink_, 0x80);
-    EXPECT_EQ((RowList{{"Hard Disk", "Unknown"}}), Rows());
-}
-
-class CacheRows : public ProbeOnSim {};
-
-TEST_F(CacheRows, SizesInKilobytesThenMegabytes) {
     const struct {
-        uint8_t sizeCode;
-        const char* internal; // 8 KB units
-        const char* external; // 16 KB units
+        uint8_t mode, dma;
+        const char* text;
     } cases[] = {
-        {0, "Cache ON (8 KB)", "Cache ON (16 KB)"},
-        {4, "Cache ON (128 KB)", "Cache ON (256 KB)"},
-        {6, "Cache ON (512 KB)", "Cache ON (1024 KB)"},
-        {7, "Cache ON (1 MB)", "Cache ON (2 MB)"},
-        {12, "Cache ON (32 MB)", "Cache ON (64 MB)"},
-        {22, "Cache ON (32768 MB)", "Unknown"}, // more than 65535 MB is not a real answer
-        {23, "Unknown", "Unknown"},
-        {40, "Unknown", "Unknown"},
-        {255, "Unknown", "Unknown"},
+        {0, 0, "Standard"},     {1, 0, "Bi-direction"},      {2, 0, "EPP"},
+        {3, 1, "ECP (DMA 1 )"}, {4, 0, "External FDD as A"}, {5, 0, "External FDD as B"},
+        {6, 0, "Undefined"},
+    };
+    for (uint16_t version : {0x0104, 0x0108}) { // the DMA channel travels differently
+        for (const auto& c : cases) {
+            EXPECT_EQ(std::string("Parallel Port=3bch (IRQ 7) ; =Operation Mode: ") + c.text,
+                      Rows(Parallel, {FIELD(interfaceVersion, version), FIELD(parallelMode, c.mode),
+                                      FIELD(parallelDma, c.dma), FIELD(parallelIoBase, 0x3BC)}))
+                << std::hex << version;
+        }
+    }
+}
+
+TEST_F(ProbeRows, DeviceManagerPortsGiveOneStateRowPerDeviceFound) {
+    using D = ScriptedPorts::Device;
+    const auto ports = DeviceClass::Ports;
+    const auto infrared = DeviceClass::Infrared;
+    const struct {
+        std::vector<D> devices;
+        const char* rows;
+    } cases[] = {
+        {{{ports, "ACPI\\PNP0400\\1", 0, true},
+          {ports, "ACPI\\PNP0501\\1", 0, true},
+          {infrared, "ACPI\\IRDA\\1", 22, true}},
+         "Serial Port=Enabled; Infrared=Disabled; Parallel Port=Enabled"},
+        {{{ports, "ACPI\\PNP0501\\1", 0, false},
+          {ports, "ACPI\\PNP0401\\1", 0, false},
+          {infrared, "ACPI\\IRDA\\1", 0, false}},
+         "Serial Port=Unknown; Infrared=Unknown; Parallel Port=Unknown"},
+        // Fragments are case-sensitive and only match devices of their class.
+        {{{ports, "acpi\\pnp0501\\1", 0, true},
+          {infrared, "ACPI\\PNP0400\\1", 0, true},
+          {ports, "ACPI\\PNP0600\\1", 0, true}},
+         "Infrared=Enabled"},
+        {{}, ""},
     };
     for (const auto& c : cases) {
-        machine_.internalCacheSizeCode = c.sizeCode;
-        machine_.externalCacheSizeCode = c.sizeCode;
-        UseMachine();
-        AddInternalCacheRow(sink_);
-        AddExternalCacheRow(sink_);
-        EXPECT_EQ((RowList{{"Internal Cache", c.internal}, {"External Cache", c.external}}), Rows())
-            << int(c.sizeCode);
+        const ScriptedPorts source(true, c.devices);
+        const auto add = [&](RowSink& sink) {
+            for (uint8_t port : {0, 1, 2})
+                AddSerialPortRows(sink, source, port);
+            AddParallelPortRows(sink, source);
+        };
+        EXPECT_EQ(c.rows, Rows(add, {}));
+        EXPECT_EQ(0u, Requests());
+        EXPECT_EQ(3, source.Lookups());
     }
+    const struct {
+        const char* id;
+        const char* fragment;
+        bool matches;
+    } ids[] = {
+        {"ACPI\\PNP0501\\1", "PNP05", true},
+        {"ACPI\\PNP0501\\1", "PNP0501\\1", true},
+        {"acpi\\pnp0501\\1", "PNP05", false},
+        {"ACPI\\PNP0400\\1", "PNP05", false},
+        {nullptr, "PNP05", false},
+        {"", "PNP05", false},
+        {"ACPI\\IRDA\\1", nullptr, true},
+        {nullptr, "", true},
+    };
+    for (const auto& c : ids)
+        EXPECT_EQ(c.matches, DeviceIdMatches(c.id, c.fragment)) << (c.id ? c.id : "(none)");
 }
 
-TEST_F(CacheRows, OffAbsentAndRefused) {
-    machine_.internalCacheFlags = 0x02;
-    machine_.internalCacheSizeCode = 2;
-    machine_.externalCacheFlags = 0x03; // absent wins over off
-    UseMachine();
-    AddInternalCacheRow(sink_);
-    AddExternalCacheRow(sink_);
-    EXPECT_EQ((RowList{{"Internal Cache", "Cache OFF (32 KB)"}, {"External Cache", "None"}}),
-              Rows());
-
-    UseMachine();
-    Refuse(kSetupGroup, 0x05);
-    Refuse(kSetupGroup, 0x04);
-    AddInternalCacheRow(sink_);
-    AddExternalCacheRow(sink_);
-    EXPECT_EQ((RowList{{"Internal Cache", "Unknown"}, {"External Cache", "Unknown"}}), Rows());
-}
-
-class PointingRows : public ProbeOnSim {};
-
-TEST_F(PointingRows, EveryKindAndTheUnknowns) {
-    const char* const kValues[] = {"None", "Internal installed only", "External installed only",
-                                   "Both Installed", "Unknown"};
-    for (uint8_t kind = 0; kind <= 4; ++kind) {
-        machine_.pointingDevice = kind;
-        UseMachine();
-        AddPointingDeviceRow(sink_);
-        EXPECT_EQ((RowList{{"Pointing Device", kValues[kind]}}), Rows()) << int(kind);
-    }
-    UseMachine();
-    Refuse(kPointingGroup, 0x01);
-    AddPointingDeviceRow(sink_);
-    EXPECT_EQ((RowList{{"Pointing Device", "Unknown"}}), Rows());
-}
-
-TEST_F(CpuRows, JapaneseTableGivesJapaneseRows) {
+TEST_F(ProbeRows, JapaneseTableGivesJapaneseRows) {
+    Rows(AddPointingDeviceRow, {FIELD(pointingDevice, 3)});
     RecordingSink japanese(kJapanese);
-    machine_.pointingDevice = 3;
-    UseMachine();
-    AddSerialPortRows(japanese, biosPorts_, 0);
+    FirstSerial(japanese);
     AddPointingDeviceRow(japanese);
-    ASSERT_EQ(3u, japanese.Rows().size());
-    EXPECT_EQ(japanese.Text(IDS_INFO_SERIAL_PORT) + " 1", japanese.Rows()[0].label);
-    EXPECT_EQ("3f8h (IRQ 4) ", japanese.Rows()[0].value);
-    EXPECT_EQ(japanese.Text(IDS_INFO_OPERATION_MODE) + " " + japanese.Text(IDS_INFO_MODE_STANDARD),
-              japanese.Rows()[1].value);
-    EXPECT_EQ(japanese.Text(IDS_INFO_BOTH_INSTALLED), japanese.Rows()[2].value);
-    EXPECT_NE("Both Installed", japanese.Rows()[2].value);
+    const auto text = [&](uint32_t id) { return japanese.Text(id); };
+    EXPECT_EQ(text(IDS_INFO_SERIAL_PORT) + " 1=3f8h (IRQ 4) ; =" + text(IDS_INFO_OPERATION_MODE) +
+                  " " + text(IDS_INFO_MODE_STANDARD) + "; " + text(IDS_INFO_POINTING_DEVICE) + "=" +
+                  text(IDS_INFO_BOTH_INSTALLED),
+              japanese.Rows());
+    EXPECT_NE("Both Installed", text(IDS_INFO_BOTH_INSTALLED));
 }
 
 } // namespace
