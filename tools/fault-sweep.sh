@@ -10,7 +10,7 @@ if [ $# -gt 0 ] && [ -d "$1" ]; then
     build="$(cd "$1" && pwd)"
     shift
 fi
-sweep="$build/tests/e2e/fault_sweep.exe"
+sweep="$build/tools/sweep/fault_sweep.exe"
 if [ ! -f "$sweep" ]; then
     echo "fault-sweep: $sweep is not built (cmake --build $build --target fault_sweep shipped)" >&2
     exit 1

@@ -76,7 +76,7 @@ mkdir -p "$shots"
 # from $count, listed in FOLDER/shots.tsv as NAME, TITLE, FILE.
 take_shots() {
     local line name title geometry file status=0
-    coproc TOUR { wine "$build/tests/e2e/zeptour.exe" tour "$1"; }
+    coproc TOUR { wine "$build/tools/tour/zeptour.exe" tour "$1"; }
     local tour_pid=$TOUR_PID
     while IFS= read -r line <&"${TOUR[0]}"; do
         line="${line%$'\r'}"

@@ -14,8 +14,8 @@ fi
 launches="${1:-15}"
 zep="$build/shipped/app/zep.exe"
 bare="$build/shipped/tools/bench/bare_sheet.exe"
-bench="$build/tests/e2e/startup_bench.exe"
-for file in "$zep" "$bare" "$bench" "$build/tests/e2e/fault_sweep.exe"; do
+bench="$build/tools/bench/startup_bench.exe"
+for file in "$zep" "$bare" "$bench" "$build/tools/sweep/fault_sweep.exe"; do
     if [ ! -f "$file" ]; then
         echo "startup-bench: $file is not built" >&2
         exit 1

@@ -97,28 +97,24 @@ TEST_F(RestartWindowsTest, GrantedPrivilegeRequestsAReboot) {
     EXPECT_EQ(0u, m_system.exitReason);
 }
 
-TEST_F(RestartWindowsTest, PrivilegeNotAssignedMeansNoReboot) {
-    m_system.errorAfterAdjust = ERROR_NOT_ALL_ASSIGNED;
-
-    EXPECT_EQ(0, RestartWindows(kFakeCalls));
-
-    EXPECT_EQ((Calls{"open", "lookup", "adjust", "close"}), m_system.calls);
-}
-
-TEST_F(RestartWindowsTest, TokenThatCannotBeOpenedMeansNoReboot) {
-    m_system.openSucceeds = false;
-
-    EXPECT_EQ(0, RestartWindows(kFakeCalls));
-
-    EXPECT_EQ((Calls{"open"}), m_system.calls);
-}
-
-TEST_F(RestartWindowsTest, UnknownPrivilegeIsNotAdjustedAndTheTokenIsClosed) {
-    m_system.lookupSucceeds = false;
-
-    EXPECT_EQ(0, RestartWindows(kFakeCalls));
-
-    EXPECT_EQ((Calls{"open", "lookup", "close"}), m_system.calls);
+TEST_F(RestartWindowsTest, NoRebootWithoutThePrivilegeAndTheTokenIsClosedWhenOpened) {
+    const struct {
+        bool openSucceeds, lookupSucceeds;
+        DWORD errorAfterAdjust;
+        Calls calls;
+    } cases[] = {
+        {true, true, ERROR_NOT_ALL_ASSIGNED, {"open", "lookup", "adjust", "close"}},
+        {false, true, ERROR_SUCCESS, {"open"}},
+        {true, false, ERROR_SUCCESS, {"open", "lookup", "close"}},
+    };
+    for (const auto& c : cases) {
+        m_system = FakeSystem();
+        m_system.openSucceeds = c.openSucceeds;
+        m_system.lookupSucceeds = c.lookupSucceeds;
+        m_system.errorAfterAdjust = c.errorAfterAdjust;
+        EXPECT_EQ(0, RestartWindows(kFakeCalls));
+        EXPECT_EQ(c.calls, m_system.calls);
+    }
 }
 
 } // namespace

@@ -1,275 +1,217 @@
-// The settings sheet's protocol without its window: Apply and OK over every page,
-// the restart offer, Load Default, Load Previous, and the page set it owns.
+// What the end-to-end tests cannot see of the settings sheet: the restart request's
+// answer, page tables other than the programs' own, Apply and OK taken over before the
+// platform (no page ever gets PSN_APPLY), the icons, and the pages' windows and title
+// font. The protocol itself is tested end to end (tests/e2e/test_sheet_protocol.cpp).
 #include "AllControlsSheet.h"
 
 #include "DriverChannel.h"
-#include "ShellTestSupport.h"
 #include "SimDevice.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <string>
 #include <vector>
 
-using namespace shelltest;
-using Events = std::vector<std::string>;
-
 namespace {
 
-const PageFactory kFivePages[] = {MakeFakePage<0>, MakeFakePage<1>, MakeFakePage<2>,
-                                  MakeFakePage<3>, MakeFakePage<4>};
+using Events = std::vector<std::string>;
 
-// The sheet with its dialogs answered by the test and every step recorded.
-class TestSheet : public CAllControlsSheet {
+// What the pages and the sheet did, in order.
+Events g_events;
+int g_applyAnswers[8] = {};
+
+// A page that only records: template 131 with caption 213, like the first real page.
+// Like an editing page it clears its modified state when applied.
+class FakePage : public CMyPropertyPage {
 public:
-    TestSheet(Timeline& timeline, PageTable pages = {kFivePages, 5})
-        : CAllControlsSheet("Tarvell", nullptr, 0, pages), m_timeline(timeline) {}
-
-    using CAllControlsSheet::OnApplyNow;
-    using CAllControlsSheet::OnLoadDefault;
-    using CAllControlsSheet::OnLoadPrevious;
-    using CAllControlsSheet::OnOK;
-
-    INT_PTR confirmAnswer = IDOK;
-    INT_PTR restartAnswer = IDOK;
-    int restartResult = 1;
+    explicit FakePage(int index) : CMyPropertyPage(131, 213), m_index(index) {}
+    ~FakePage() override { g_events.push_back("delete " + std::to_string(m_index)); }
+    int ApplySettings() override {
+        g_events.push_back("apply " + std::to_string(m_index));
+        SetPageModified(FALSE);
+        return g_applyAnswers[m_index];
+    }
 
 protected:
-    INT_PTR RunLoadSettingsDlg(uint8_t mode) override {
-        m_timeline.Note("confirm mode " + std::to_string(mode));
-        return confirmAnswer;
-    }
-    INT_PTR RunRestartDlg() override {
-        m_timeline.Note("restart prompt");
-        return restartAnswer;
-    }
-    int RunRestartWindows() override {
-        m_timeline.Note("restart windows");
-        return restartResult;
-    }
-    void ShowMessage(UINT stringId) override {
-        m_timeline.Note("message " + std::to_string(stringId));
-    }
-    void RunAboutDlg() override { m_timeline.Note("about"); }
-    void EndDialog(int result) override {
-        m_timeline.Note(result == IDOK       ? "end IDOK"
-                        : result == IDCANCEL ? "end IDCANCEL"
-                                             : "end ?");
+    bool OnNotify(NMHDR* header, LRESULT& result) override {
+        if (header->code == static_cast<UINT>(PSN_APPLY))
+            g_events.push_back("PSN_APPLY " + std::to_string(m_index));
+        return CMyPropertyPage::OnNotify(header, result);
     }
 
 private:
-    Timeline& m_timeline;
+    int m_index;
+};
+
+template <int N> CMyPropertyPage* MakePage() {
+    return new FakePage(N);
+}
+CMyPropertyPage* MakeNoPage() {
+    return nullptr;
+}
+const PageFactory kTwoPages[] = {MakePage<0>, MakePage<1>};
+
+// The sheet with its dialogs and the restart answered by the test.
+class TestSheet : public CAllControlsSheet {
+public:
+    explicit TestSheet(PageTable pages = {kTwoPages, 2})
+        : CAllControlsSheet("Tarvell", nullptr, 0, pages) {}
+    using CAllControlsSheet::OnLoadDefault;
+    using CAllControlsSheet::OnOK;
+    int restartResult = 1;
+
+    void EndDialog(int result) override {
+        g_events.push_back(result == IDOK ? "end IDOK" : "end IDCANCEL");
+        if (m_hWnd)
+            CAllControlsSheet::EndDialog(result);
+    }
+
+protected:
+    INT_PTR RunLoadSettingsDlg(uint8_t) override { return IDOK; }
+    INT_PTR RunRestartDlg() override {
+        g_events.push_back("restart prompt");
+        return IDOK;
+    }
+    int RunRestartWindows() override {
+        g_events.push_back("restart windows");
+        return restartResult;
+    }
+    void ShowMessage(UINT id) override { g_events.push_back("message " + std::to_string(id)); }
 };
 
 class SheetTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ResetFakePages();
+        g_events.clear();
+        std::fill(std::begin(g_applyAnswers), std::end(g_applyAnswers), 0);
         ASSERT_TRUE(OpenDriver());
-        m_timeline.Start();
     }
     void TearDown() override { CloseDriver(); }
 
-    // The page journal after construction (the sheet's own entries only).
-    Events Pages() const { return PageJournal(); }
+    // Runs step once from inside the sheet's modal loop.
+    static void RunInside(void (*step)()) {
+        s_step = step;
+        SetTimer(nullptr, 0, 10, Step);
+    }
 
     simdevice::ScopedSimDevice m_sim;
-    Timeline m_timeline;
+
+private:
+    static void CALLBACK Step(HWND, UINT, UINT_PTR timer, DWORD) {
+        KillTimer(nullptr, timer);
+        s_step();
+    }
+    static void (*s_step)();
 };
+void (*SheetTest::s_step)() = nullptr;
 
-const Events kApplyEveryPage = {"apply 0", "apply 1", "apply 2", "apply 3", "apply 4"};
-
-TEST_F(SheetTest, ApplyWithoutChangesStillAppliesEveryPageAndChecksums) {
-    TestSheet sheet(m_timeline);
-
-    sheet.OnApplyNow();
-
-    EXPECT_EQ(kApplyEveryPage, Pages());
-    EXPECT_EQ((Events{"CMOSChecksum 1"}), m_timeline.Events());
-    EXPECT_FALSE(sheet.IsRestartPending());
-}
-
-TEST_F(SheetTest, ApplyAllPagesAsksEveryPageEvenAfterOneWantsARestart) {
-    TestSheet sheet(m_timeline);
-    SetApplyAnswer(1, 1);
-
-    EXPECT_EQ(1, sheet.ApplyAllPages());
-
-    EXPECT_EQ(kApplyEveryPage, Pages()) << "no early exit";
-    EXPECT_EQ((Events{"CMOSChecksum 1"}), m_timeline.Events()) << "checksum after every page";
-}
-
-TEST_F(SheetTest, RestartWishOfAnApplyCarriesOverToOk) {
-    TestSheet sheet(m_timeline);
-    SetApplyAnswer(4, 1);
-    sheet.OnApplyNow();
-    EXPECT_TRUE(sheet.IsRestartPending());
-    EXPECT_EQ((Events{"CMOSChecksum 1"}), m_timeline.Events()) << "Apply offers no restart";
-
-    SetApplyAnswer(4, 0);
-    m_timeline.Start();
-    sheet.OnOK();
-
-    EXPECT_EQ((Events{"CMOSChecksum 1", "restart prompt", "restart windows", "end IDOK"}),
-              m_timeline.Events());
-}
-
-TEST_F(SheetTest, OkWithoutRestartWishClosesWithoutPrompt) {
-    TestSheet sheet(m_timeline);
-
-    sheet.OnOK();
-
-    EXPECT_EQ(kApplyEveryPage, Pages());
-    EXPECT_EQ((Events{"CMOSChecksum 1", "end IDOK"}), m_timeline.Events());
-}
-
-TEST_F(SheetTest, RestartDeclinedAfterOkStillClosesWithOk) {
-    TestSheet sheet(m_timeline);
-    SetApplyAnswer(2, 1);
-    sheet.restartAnswer = IDCANCEL;
-
-    sheet.OnOK();
-
-    EXPECT_EQ((Events{"CMOSChecksum 1", "restart prompt", "end IDOK"}), m_timeline.Events());
-    EXPECT_TRUE(sheet.IsRestartPending());
-}
-
-TEST_F(SheetTest, FailedRestartAfterOkIsSilent) {
-    TestSheet sheet(m_timeline);
-    SetApplyAnswer(0, 1);
-    sheet.restartResult = 0;
-
-    sheet.OnOK();
-
-    EXPECT_EQ((Events{"CMOSChecksum 1", "restart prompt", "restart windows", "end IDOK"}),
-              m_timeline.Events());
-}
-
-TEST_F(SheetTest, LoadDefaultDeclinedDoesNothing) {
-    TestSheet sheet(m_timeline);
-    sheet.confirmAnswer = IDCANCEL;
-
-    sheet.OnLoadDefault();
-
-    EXPECT_EQ((Events{"confirm mode 0"}), m_timeline.Events());
-    EXPECT_TRUE(Pages().empty());
-}
-
-TEST_F(SheetTest, LoadDefaultThatFailsShowsMessage330AndKeepsTheSheetOpen) {
-    TestSheet sheet(m_timeline);
-    sim::Fault fault = {};
-    fault.kind = sim::kFaultStatus;
-    fault.ax = 0x9610;
-    fault.bl = 0x14;
-    m_sim.bios().ArmFault(fault);
-
-    sheet.OnLoadDefault();
-
-    EXPECT_EQ((Events{"confirm mode 0", "LoadSetupDefault", "message 330"}), m_timeline.Events());
-}
-
-TEST_F(SheetTest, LoadDefaultWritesNoPageAndNoChecksum) {
-    TestSheet sheet(m_timeline);
-    sheet.restartAnswer = IDCANCEL;
-
-    sheet.OnLoadDefault();
-
-    EXPECT_EQ((Events{"confirm mode 0", "LoadSetupDefault", "restart prompt", "end IDCANCEL"}),
-              m_timeline.Events());
-    EXPECT_TRUE(Pages().empty());
-}
-
-TEST_F(SheetTest, LoadDefaultClosesWithCancelOnlyWhenTheRestartIsNotUnderWay) {
-    {
-        TestSheet sheet(m_timeline);
-        sheet.OnLoadDefault();
-        EXPECT_EQ(
-            (Events{"confirm mode 0", "LoadSetupDefault", "restart prompt", "restart windows"}),
-            m_timeline.Events())
-            << "a requested restart leaves the sheet open until the system ends the program";
-    }
-    m_timeline.Start();
-    {
-        TestSheet sheet(m_timeline);
-        sheet.restartResult = 0;
-        sheet.OnLoadDefault();
-        EXPECT_EQ((Events{"confirm mode 0", "LoadSetupDefault", "restart prompt", "restart windows",
-                          "end IDCANCEL"}),
-                  m_timeline.Events());
+TEST_F(SheetTest, RestartRequestRefusedIsSilentAndGrantedKeepsTheSheetForTheSystemToEnd) {
+    const struct {
+        bool loadDefault;
+        int restartResult;
+        Events events;
+    } cases[] = {
+        {false, 1, {"apply 0", "apply 1", "restart prompt", "restart windows", "end IDOK"}},
+        {false, 0, {"apply 0", "apply 1", "restart prompt", "restart windows", "end IDOK"}},
+        {true, 1, {"restart prompt", "restart windows"}},
+        {true, 0, {"restart prompt", "restart windows", "end IDCANCEL"}},
+    };
+    for (const auto& c : cases) {
+        TestSheet sheet;
+        sheet.restartResult = c.restartResult;
+        g_applyAnswers[1] = 1;
+        g_events.clear();
+        if (c.loadDefault)
+            sheet.OnLoadDefault();
+        else
+            sheet.OnOK();
+        EXPECT_EQ(c.events, g_events) << (c.loadDefault ? "Load Default" : "OK") << ", restart "
+                                      << (c.restartResult ? "requested" : "refused");
     }
 }
 
-TEST_F(SheetTest, LoadPreviousRestoresEveryPageThenChecksums) {
-    TestSheet sheet(m_timeline);
-    SetApplyAnswer(3, 1);
-    sheet.OnApplyNow();
-    PageJournal().clear();
-    m_timeline.Start();
-
-    sheet.OnLoadPrevious();
-
-    EXPECT_EQ((Events{"restore 0", "restore 1", "restore 2", "restore 3", "restore 4"}), Pages());
-    EXPECT_EQ((Events{"confirm mode 1", "CMOSChecksum 1"}), m_timeline.Events());
-    EXPECT_TRUE(sheet.IsRestartPending()) << "Load Previous leaves the restart wish alone";
-}
-
-TEST_F(SheetTest, LoadPreviousDeclinedTouchesNothing) {
-    TestSheet sheet(m_timeline);
-    sheet.confirmAnswer = IDCANCEL;
-
-    sheet.OnLoadPrevious();
-
-    EXPECT_TRUE(Pages().empty());
-    EXPECT_EQ((Events{"confirm mode 1"}), m_timeline.Events());
-}
-
-TEST_F(SheetTest, PagesAreCreatedInTableOrderAndDeletedInIndexOrder) {
-    const PageFactory sixPages[] = {MakeFakePage<0>, MakeFakePage<1>, MakeFakePage<2>,
-                                    MakeFakePage<3>, MakeFakePage<5>, MakeFakePage<4>};
+TEST_F(SheetTest, PageTableGivesAtMostSixPagesInItsOrderDeletedInTabOrder) {
+    const PageFactory tooMany[] = {MakePage<0>, MakeNoPage,  MakePage<2>, MakePage<5>,
+                                   MakePage<3>, MakePage<4>, MakePage<1>, MakePage<6>};
     {
-        TestSheet sheet(m_timeline, {sixPages, 6});
-        ASSERT_EQ(6, sheet.GetPageCount());
-        sheet.ApplyAllPages();
-        EXPECT_EQ((Events{"apply 0", "apply 1", "apply 2", "apply 3", "apply 5", "apply 4"}),
-                  Pages());
-        PageJournal().clear();
-    }
-    EXPECT_EQ((Events{"delete 0", "delete 1", "delete 2", "delete 3", "delete 5", "delete 4"}),
-              Pages());
-}
-
-CMyPropertyPage* MakeNoPage() {
-    return nullptr;
-}
-
-TEST_F(SheetTest, PageTableBeyondSixPagesOrWithoutPagesIsHandledSafely) {
-    const PageFactory tooMany[] = {MakeFakePage<0>, MakeNoPage,      MakeFakePage<1>,
-                                   MakeFakePage<2>, MakeFakePage<3>, MakeFakePage<4>,
-                                   MakeFakePage<5>, MakeFakePage<6>};
-    {
-        TestSheet sheet(m_timeline, {tooMany, 8});
+        TestSheet sheet({tooMany, 8});
         EXPECT_EQ(kMaxSheetPages, sheet.GetPageCount());
         EXPECT_EQ(kMaxSheetPages, sheet.GetSettingsPageCount());
+        sheet.ApplyAllPages();
+        EXPECT_EQ((Events{"apply 0", "apply 2", "apply 5", "apply 3", "apply 4", "apply 1"}),
+                  g_events);
+        g_events.clear();
     }
-    EXPECT_EQ(kMaxSheetPages, static_cast<int>(Pages().size())) << "no page leaked or lost";
+    EXPECT_EQ((Events{"delete 0", "delete 2", "delete 5", "delete 3", "delete 4", "delete 1"}),
+              g_events)
+        << "no page leaked or lost";
 
-    TestSheet empty(m_timeline, {nullptr, 3});
+    TestSheet empty({nullptr, 3});
     EXPECT_EQ(0, empty.GetPageCount());
     EXPECT_EQ(0, empty.ApplyAllPages());
 }
 
-TEST_F(SheetTest, WindowsVersionFlagFollowsTheMajorVersion) {
-    TestSheet sheet(m_timeline);
-    OSVERSIONINFOA info = {};
-    info.dwOSVersionInfoSize = sizeof info;
-    ASSERT_TRUE(GetVersionExA(&info));
-    EXPECT_EQ(info.dwMajorVersion > 4 ? 1 : 0, sheet.IsWindows5OrLater());
+TestSheet* g_sheet = nullptr;
+
+class SheetWindowTest : public SheetTest {
+protected:
+    void SetUp() override {
+        SheetTest::SetUp();
+        HWND probe = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
+                                     nullptr, nullptr);
+        if (!probe)
+            GTEST_SKIP() << "no display: the sheet window cannot be created";
+        DestroyWindow(probe);
+        INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
+        InitCommonControlsEx(&controls);
+        g_sheet = &m_sheet;
+    }
+    void TearDown() override {
+        g_sheet = nullptr;
+        SheetTest::TearDown();
+    }
+    TestSheet m_sheet;
+};
+
+TEST_F(SheetWindowTest, ApplyAndOkAreTakenOverBeforeThePlatformSendsPsnApply) {
+    RunInside([] {
+        g_sheet->GetSettingsPage(0)->SetPageModified(TRUE);
+        SendMessageA(g_sheet->m_hWnd, WM_COMMAND, MAKEWPARAM(kApplyNowCommand, BN_CLICKED), 0);
+        EXPECT_TRUE(IsWindow(g_sheet->m_hWnd)) << "Apply keeps the sheet open";
+        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(g_sheet->m_hWnd, kApplyNowCommand)));
+        SendMessageA(g_sheet->m_hWnd, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    });
+
+    EXPECT_EQ(IDOK, m_sheet.DoModal());
+    EXPECT_EQ((Events{"apply 0", "apply 1", "apply 0", "apply 1", "end IDOK"}), g_events);
 }
 
-TEST_F(SheetTest, SheetHeaderCarriesTheProgramIcon) {
-    TestSheet sheet(m_timeline);
-    EXPECT_NE(0u, sheet.m_psh.dwFlags & PSH_USEHICON);
-    EXPECT_NE(nullptr, sheet.m_psh.hIcon);
+TEST_F(SheetWindowTest, SheetIconAndPageWindowsWithATitleFontMadeFromTheDialogFont) {
+    RunInside([] {
+        // Another process cannot ask for the icons under Wine.
+        const LRESULT icon = SendMessageA(g_sheet->m_hWnd, WM_GETICON, ICON_BIG, 0);
+        EXPECT_EQ(reinterpret_cast<LRESULT>(g_sheet->m_psh.hIcon), icon);
+        EXPECT_NE(0, icon);
+        EXPECT_EQ(icon, SendMessageA(g_sheet->m_hWnd, WM_GETICON, ICON_SMALL, 0));
+        EXPECT_EQ(icon, SendMessageA(g_sheet->m_hWnd, WM_QUERYDRAGICON, 0, 0));
+        CMyPropertyPage* page = g_sheet->GetSettingsPage(0);
+        EXPECT_FALSE(g_sheet->GetSettingsPage(1)->HasWindow()) << "never shown, never created";
+        LOGFONTA dialogFont = {};
+        LOGFONTA titleFont = {};
+        ASSERT_TRUE(GetObjectA(page->GetFont(), sizeof dialogFont, &dialogFont));
+        ASSERT_TRUE(GetObjectA(page->GetTitleFont(), sizeof titleFont, &titleFont));
+        EXPECT_EQ(30, titleFont.lfHeight);
+        EXPECT_EQ(0, titleFont.lfWidth);
+        EXPECT_STREQ(dialogFont.lfFaceName, titleFont.lfFaceName);
+        EXPECT_EQ(dialogFont.lfWeight, titleFont.lfWeight);
+        EXPECT_EQ(dialogFont.lfCharSet, titleFont.lfCharSet);
+        g_sheet->EndDialog(IDCANCEL);
+    });
+
+    EXPECT_EQ(IDCANCEL, m_sheet.DoModal());
+    EXPECT_FALSE(m_sheet.GetSettingsPage(0)->HasWindow()) << "the windows go with the sheet";
 }
 
 } // namespace

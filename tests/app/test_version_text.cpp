@@ -25,10 +25,32 @@ std::string VersionLine(const std::string& file, const char* language, size_t si
     return text.c_str();
 }
 
-TEST(VersionText, ReadsTheTableOfTheSystemLanguage) {
-    const std::string probe = Beside("version_two_tables.dll");
-    EXPECT_EQ("Version 2.0-ja", VersionLine(probe, "0411"));
-    EXPECT_EQ("Version 2.0-en", VersionLine(probe, "0409"));
+// The program file is the test program itself, which carries the program's resources.
+TEST(VersionText, TableOfTheLanguageElseUsEnglishElseTheLabelAlone) {
+    char self[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, self, sizeof self);
+    const struct {
+        std::string file;
+        const char* language;
+        size_t size;
+        const char* line;
+    } cases[] = {
+        {Beside("version_two_tables.dll"), "0411", 256, "Version 2.0-ja"},
+        {Beside("version_two_tables.dll"), "0409", 256, "Version 2.0-en"},
+        {Beside("version_two_tables.dll"), "0407", 256, "Version 2.0-en"},
+        {Beside("version_japanese_only.dll"), "0407", 256, "Version"},
+        {Beside("version_japanese_only.dll"), "0411", 256, "Version 3.0-ja"},
+        {Beside("no-such-file.exe"), "0409", 256, "Version"},
+        {Beside("probe_without_version.dll"), "0409", 256, "Version"},
+        {self, "0409", 256, "Version 1.10"},
+        {self, "0411", 256, "Version 1.10"},
+        {self, "0C0A", 256, "Version 1.10"},
+        {Beside("version_two_tables.dll"), "0411", 5, "Vers"},
+        {Beside("version_two_tables.dll"), "0411", 1, ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.line, VersionLine(c.file, c.language, c.size))
+            << c.file << " " << c.language << " in " << c.size << " bytes";
 }
 
 // Runs in an English and in a Japanese session (tests/app/CMakeLists.txt).
@@ -40,35 +62,6 @@ TEST(VersionText, SystemDefaultLanguageChoosesTheTable) {
     // The label itself is in the session's language.
     const std::string line = VersionLine(Beside("version_two_tables.dll"), language);
     EXPECT_NE(std::string::npos, line.find(japanese ? " 2.0-ja" : " 2.0-en")) << line;
-}
-
-TEST(VersionText, LanguageWithoutATableFallsBackToUsEnglish) {
-    EXPECT_EQ("Version 2.0-en", VersionLine(Beside("version_two_tables.dll"), "0407"));
-}
-
-TEST(VersionText, NoTableForEitherLanguageLeavesTheLabelAlone) {
-    const std::string probe = Beside("version_japanese_only.dll");
-    EXPECT_EQ("Version", VersionLine(probe, "0407"));
-    EXPECT_EQ("Version 3.0-ja", VersionLine(probe, "0411"));
-}
-
-TEST(VersionText, MissingFileOrFileWithoutVersionGivesTheLabel) {
-    EXPECT_EQ("Version", VersionLine(Beside("no-such-file.exe"), "0409"));
-    EXPECT_EQ("Version", VersionLine(Beside("probe_without_version.dll"), "0409"));
-}
-
-TEST(VersionText, ProgramFileCarriesVersion110InBothTables) {
-    // The test program carries the program's own resources.
-    char self[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, self, sizeof self);
-    EXPECT_EQ("Version 1.10", VersionLine(self, "0409"));
-    EXPECT_EQ("Version 1.10", VersionLine(self, "0411"));
-    EXPECT_EQ("Version 1.10", VersionLine(self, "0C0A"));
-}
-
-TEST(VersionText, SmallBufferIsCutAndTerminated) {
-    EXPECT_EQ("Vers", VersionLine(Beside("version_two_tables.dll"), "0411", 5));
-    EXPECT_EQ("", VersionLine(Beside("version_two_tables.dll"), "0411", 1));
 }
 
 } // namespace

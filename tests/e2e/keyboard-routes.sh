@@ -56,11 +56,11 @@ wait_gone() {
     done
     fail "\"$1\" stayed open"
 }
-# Moves the mouse to the middle of field $2 of the dialog titled $1; sets x and y.
+# Moves the mouse to the middle of field $2 of the dialog titled $1 and waits until
+# the pointer is there; sets x and y.
 point_at() {
     read -r x y <<<"$(tour center "$1" "$2")" || fail "field $2 of \"$1\" not found"
-    xdotool mousemove "$x" "$y"
-    sleep 0.3
+    xdotool mousemove --sync "$x" "$y"
 }
 # Every SetChkSetupPasswd request with mode $1 (3 check, 2 store) since the log was
 # cleared, one a line: the count it carried (ECX) and the bytes it handed over.
@@ -133,14 +133,17 @@ route_double_click() {
     typed c
     echo c
 }
+# Pressed right of the masks, dragged left past them and let go: each step waits for
+# the field to show it (the capture taken, every mask selected, the capture let go).
 route_drag() {
     typed ab
     point_at "$1" "$2"
-    xdotool mousemove "$((x + 40))" "$y" mousedown 1
-    sleep 0.3
-    xdotool mousemove "$((x - 10))" "$y" && sleep 0.3 && xdotool mousemove "$((x - 50))" "$y"
-    sleep 0.3
+    xdotool mousemove --sync "$((x + 40))" "$y" mousedown 1
+    tour wait-drag "$1" "$2" held || fail "field $2 of \"$1\" did not take the mouse"
+    xdotool mousemove --sync "$((x - 10))" "$y" mousemove --sync "$((x - 50))" "$y"
+    tour wait-drag "$1" "$2" all || fail "the drag did not select the masks of field $2"
     xdotool mouseup 1
+    tour wait-drag "$1" "$2" free || fail "field $2 of \"$1\" kept the mouse"
     typed c
     echo c
 }

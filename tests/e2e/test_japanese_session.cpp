@@ -4,7 +4,6 @@
 // language, so a program that fell back to English fails.
 #include "WinPath.h"
 #include "ZepTest.h"
-#include "ZepUi.h"
 #include "page_post_ids.h"
 #include "password_ids.h"
 

@@ -2,7 +2,6 @@
 // Wine the restart request ends every program with windows in the session (this test
 // program has none and stays); the setting must be in the BIOS for the next run.
 #include "ZepTest.h"
-#include "ZepUi.h"
 
 namespace {
 
@@ -15,7 +14,7 @@ constexpr DWORD kSessionEndMs = 60000;
 class Restart : public ZepTest {};
 
 TEST_F(Restart, SilentBootTickedOkAndYesIsWrittenAndReadBackNextRun) {
-    ASSERT_TRUE(StartOnPage(zepui::kPostPage));
+    ASSERT_TRUE(OpenPage(zepui::kPostPage));
     ASSERT_EQ(CheckState(sheet_.PageControl(zepui::kSilentBootBox)), BST_UNCHECKED);
     ASSERT_TRUE(Click(sheet_.PageControl(zepui::kSilentBootBox)));
     ASSERT_TRUE(sim_.ClearLog());
@@ -23,15 +22,7 @@ TEST_F(Restart, SilentBootTickedOkAndYesIsWrittenAndReadBackNextRun) {
     HWND restart = WaitForDialogTitled(zepui::kRestartTitle);
     ASSERT_NE(restart, nullptr);
 
-    std::vector<BiosRequest> log = sim_.Log();
-    const int write = IndexOf(log, "EnableSilentBoot");
-    ASSERT_GE(write, 0) << Describe(log);
-    EXPECT_EQ(log[write].ax, 0x9610);
-    EXPECT_EQ(log[write].bx, 0x0116);
-    const int checksum = IndexOf(log, "CMOSChecksum", write);
-    ASSERT_GT(checksum, write) << Describe(log);
-    EXPECT_EQ(log[checksum].bx, 0x0112);
-    EXPECT_EQ(CountOf(log, "EnableMemoryTest"), 0u);
+    EXPECT_EQ(Names(sim_.Log()), "EnableSilentBoot, CMOSChecksum");
 
     ASSERT_TRUE(ClickLater(Control(restart, IDOK)));
     ASSERT_TRUE(zep_.WaitForExit(kSessionEndMs)) << "the restart did not end the program";
@@ -39,19 +30,17 @@ TEST_F(Restart, SilentBootTickedOkAndYesIsWrittenAndReadBackNextRun) {
     SessionRestarted();
 
     // Every way out turns the hot-key button on again, the shut-down included.
-    log = sim_.Log();
-    const int hotkeyOn = IndexOf(log, "SetHotkeyButton", checksum);
-    ASSERT_GT(hotkeyOn, checksum) << Describe(log);
-    EXPECT_EQ(log[hotkeyOn].bh, 1);
+    const std::vector<BiosRequest> log = sim_.Log();
+    ASSERT_GT(log.size(), 2u) << Describe(log);
+    EXPECT_EQ(log[2].name, "SetHotkeyButton");
+    EXPECT_EQ(log[2].bh, 1);
     EXPECT_EQ(sim_.Settings().hotkeyButton, 1);
     EXPECT_EQ(sim_.Settings().silentBoot, 1);
 
     // The next run reads the setting back from the BIOS.
-    ASSERT_TRUE(sim_.ClearLog());
-    ASSERT_TRUE(StartOnPage(zepui::kPostPage));
+    ASSERT_TRUE(OpenPage(zepui::kPostPage));
     EXPECT_EQ(CheckState(sheet_.PageControl(zepui::kSilentBootBox)), BST_CHECKED);
-    log = sim_.Log();
-    EXPECT_EQ(CountOf(log, "GetSilentBoot"), 1u) << Describe(log);
+    EXPECT_EQ(Names(sim_.Log()), "GetMemoryTest, GetSilentBoot");
     ASSERT_TRUE(sheet_.PressCancel());
     EXPECT_TRUE(EndsWithoutDialog());
 }

@@ -3,25 +3,76 @@
 #include "DriverService.h"
 #include "KeyCodes.h"
 #include "ZepTest.h"
-#include "ZepUi.h"
 
 namespace {
 
 using namespace e2e;
 
-bool HotkeyTurnedOff(const std::vector<BiosRequest>& log) {
-    for (const BiosRequest& request : log) {
-        if (request.name == "SetHotkeyButton" && request.bh == 0)
-            return true;
-    }
-    return false;
+LRESULT Ask(HWND window, UINT message, WPARAM wParam = 0) {
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(window, message, wParam, 0, SMTO_NORMAL, kWindowMs, &result);
+    return static_cast<LRESULT>(result);
 }
 
 class Startup : public ZepTest {
 protected:
-    // Minimises a window of the first copy, starts a second copy and expects it to end
-    // at once, having restored that window.
-    void ExpectSecondCopyBringsForward(HWND window) {
+    // The program shows only this message, then ends without its sheet.
+    void ExpectOnlyMessage(const char* text) {
+        // Without the device every start is cold for the program: allow for it.
+        MessageBoxSeen box = WaitForMessageBox(zep_.Id(), FirstWindowTimeout());
+        ASSERT_NE(box.window, nullptr) << "no message appeared";
+        EXPECT_EQ(box.text, text);
+        ASSERT_TRUE(AnswerMessageBox(box));
+        EXPECT_TRUE(EndsWithoutDialog()) << "only one message is shown";
+        EXPECT_EQ(FindSheet(zep_.Id()), nullptr);
+    }
+};
+
+TEST_F(Startup, HotkeyButtonIsOffWhileTheSheetRunsAndOnAgainAtTheSessionEndAndCancel) {
+    ASSERT_NE(StartToSheet(), nullptr);
+    std::vector<BiosRequest> log = sim_.Log();
+    ASSERT_GE(log.size(), 3u) << Describe(log);
+    EXPECT_EQ(log[0].name, "VESKCheck");
+    EXPECT_EQ(log[1].name, "AskSetupPasswd");
+    EXPECT_EQ(log[2].name, "SetHotkeyButton");
+    EXPECT_EQ(log[2].bx, 0x0005) << "turned off before the sheet";
+    EXPECT_EQ(sim_.Settings().hotkeyButton, 0);
+    EXPECT_EQ(sheet_.PageCount(), 5);
+
+    // The context-help button on sheet and page.
+    EXPECT_TRUE(GetWindowLongA(sheet_.Window(), GWL_EXSTYLE) & WS_EX_CONTEXTHELP);
+    EXPECT_TRUE(GetWindowLongA(sheet_.CurrentPage(), GWL_EXSTYLE) & WS_EX_CONTEXTHELP);
+
+    // The session's end: the query turns the button on and allows it; an end that
+    // happens runs the program's exit, which turns it on again.
+    ASSERT_TRUE(sim_.ClearLog());
+    EXPECT_EQ(Ask(sheet_.Window(), WM_QUERYENDSESSION), TRUE);
+    EXPECT_EQ(Ask(sheet_.Window(), WM_ENDSESSION, FALSE), 0);
+    log = sim_.Log();
+    ASSERT_EQ(Names(log), "SetHotkeyButton");
+    EXPECT_EQ(log[0].bx, 0x0105);
+    Ask(sheet_.Window(), WM_ENDSESSION, TRUE);
+    EXPECT_EQ(CountOf(sim_.Log(), "SetHotkeyButton"), 2u) << Describe(sim_.Log());
+    ASSERT_TRUE(sim_.Change([](sim::BiosSettings& s) { s.hotkeyButton = 0; }));
+
+    ASSERT_TRUE(sim_.ClearLog());
+    ASSERT_TRUE(sheet_.PressCancel());
+    EXPECT_TRUE(EndsWithoutDialog());
+    log = sim_.Log();
+    EXPECT_EQ(Names(log), "SetHotkeyButton")
+        << "Cancel writes nothing, and the driver is closed before the exit";
+    EXPECT_EQ(sim_.Settings().hotkeyButton, 1);
+}
+
+TEST_F(Startup, SecondCopyBringsTheSheetOrThePromptForwardWithoutAnyRequest) {
+    for (const bool prompt : {false, true}) {
+        SCOPED_TRACE(prompt ? "prompt" : "sheet");
+        if (prompt) {
+            zep_.Kill();
+            ASSERT_TRUE(sim_.SetSetupPassword(ScanCodesOf("qwe")));
+        }
+        HWND window = prompt ? StartToPrompt() : StartToSheet();
+        ASSERT_NE(window, nullptr);
         ShowWindowAsync(window, SW_MINIMIZE);
         ASSERT_TRUE(WaitUntil([&] { return IsIconic(window) != FALSE; }, kWindowMs));
         ASSERT_TRUE(sim_.ClearLog());
@@ -35,40 +86,6 @@ protected:
         EXPECT_TRUE(sim_.Log().empty()) << Describe(sim_.Log());
         EXPECT_TRUE(zep_.Running());
     }
-};
-
-TEST_F(Startup, SheetOpensWithHotkeyButtonOffAndCancelTurnsItBackOn) {
-    ASSERT_NE(StartToSheet(), nullptr);
-    std::vector<BiosRequest> log = sim_.Log();
-    ASSERT_GE(log.size(), 3u) << Describe(log);
-    EXPECT_EQ(log[0].name, "VESKCheck");
-    EXPECT_EQ(log[1].name, "AskSetupPasswd");
-    EXPECT_EQ(log[2].name, "SetHotkeyButton");
-    EXPECT_EQ(log[2].bx, 0x0005) << "turned off before the sheet";
-    EXPECT_EQ(sim_.Settings().hotkeyButton, 0);
-    EXPECT_GE(sheet_.PageCount(), 5);
-
-    ASSERT_TRUE(sim_.ClearLog());
-    ASSERT_TRUE(sheet_.PressCancel());
-    EXPECT_TRUE(EndsWithoutDialog());
-    log = sim_.Log();
-    ASSERT_FALSE(log.empty());
-    EXPECT_EQ(log.back().name, "SetHotkeyButton");
-    EXPECT_EQ(log.back().bx, 0x0105) << "turned on again when the sheet closed";
-    EXPECT_EQ(CountOf(log, "CMOSChecksum"), 0u) << "Cancel writes nothing: " << Describe(log);
-    EXPECT_EQ(sim_.Settings().hotkeyButton, 1);
-}
-
-TEST_F(Startup, SecondCopyBringsTheSheetForwardWithoutAnyRequest) {
-    ASSERT_NE(StartToSheet(), nullptr);
-    ExpectSecondCopyBringsForward(sheet_.Window());
-}
-
-TEST_F(Startup, SecondCopyBringsThePasswordPromptForward) {
-    ASSERT_TRUE(sim_.SetSetupPassword(ScanCodesOf("qwe")));
-    HWND prompt = StartToPrompt();
-    ASSERT_NE(prompt, nullptr);
-    ExpectSecondCopyBringsForward(prompt);
 }
 
 TEST_F(Startup, MissingDriverGivesMessage339) {
@@ -76,29 +93,16 @@ TEST_F(Startup, MissingDriverGivesMessage339) {
     DriverStopped stopped;
     ASSERT_TRUE(stopped.Stopped()) << "the driver service did not stop";
     ASSERT_TRUE(Launch());
-    // Without the device every start is cold for the program: allow for it.
-    MessageBoxSeen box = WaitForMessageBox(zep_.Id(), FirstWindowTimeout());
-    ASSERT_NE(box.window, nullptr) << "no message appeared";
-    EXPECT_EQ(box.text, zepui::kNoServiceMessage);
-    ASSERT_TRUE(AnswerMessageBox(box));
-    EXPECT_TRUE(EndsWithoutDialog());
-    EXPECT_EQ(FindSheet(zep_.Id()), nullptr);
+    ExpectOnlyMessage(zepui::kNoServiceMessage);
 }
 
 TEST_F(Startup, FailedInterfaceCheckGivesOnlyMessage244AndLeavesTheHotkeyButtonOn) {
     ASSERT_TRUE(sim_.LoadProfile("no-vesk"));
     ASSERT_TRUE(Launch());
-    MessageBoxSeen box = WaitForMessageBox(zep_.Id(), FirstWindowTimeout());
-    ASSERT_NE(box.window, nullptr) << "no message appeared";
-    EXPECT_EQ(box.text, zepui::kBadBiosMessage);
-    ASSERT_TRUE(AnswerMessageBox(box));
-    EXPECT_TRUE(EndsWithoutDialog()) << "only one message is shown";
-
+    ExpectOnlyMessage(zepui::kBadBiosMessage);
     // Nothing after the check: no password question, the button never touched, and the
     // exit step finds the driver closed.
-    const std::vector<BiosRequest> log = sim_.Log();
-    EXPECT_EQ(NamesOf(log), std::vector<std::string>{"VESKCheck"}) << Describe(log);
-    EXPECT_FALSE(HotkeyTurnedOff(log));
+    EXPECT_EQ(Names(sim_.Log()), "VESKCheck");
     EXPECT_EQ(sim_.Settings().hotkeyButton, 1);
 }
 
@@ -108,7 +112,9 @@ TEST_F(Startup, FailedPasswordQuestionGoesOnToTheSheetWithoutPrompt) {
     ASSERT_NE(StartToSheet(), nullptr);
     const std::vector<BiosRequest> log = sim_.Log();
     EXPECT_EQ(CountOf(log, "SetChkSetupPasswd"), 0u) << Describe(log);
-    EXPECT_TRUE(HotkeyTurnedOff(log));
+    const int hotkey = IndexOf(log, "SetHotkeyButton");
+    ASSERT_GE(hotkey, 0) << Describe(log);
+    EXPECT_EQ(log[hotkey].bh, 0);
 }
 
 } // namespace

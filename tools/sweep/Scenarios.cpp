@@ -1,6 +1,5 @@
 #include "Scenarios.h"
 
-#include "../SettingsPageTest.h"
 #include "Poll.h"
 #include "SheetDriver.h"
 #include "Windows.h"
@@ -12,7 +11,7 @@ namespace sweep {
 
 namespace {
 
-using namespace settingspages;
+using namespace zepui;
 
 constexpr DWORD kStepMs = e2e::kWindowMs;
 

@@ -1,6 +1,7 @@
 // Base of the end-to-end tests of the program: a clean simulated notebook before each
-// test, steps that start the program up to its sheet or its password prompt, checks
-// for dialogs that must (not) appear, and a teardown that ends whatever is left.
+// test, steps that start the program up to its sheet, a page or its password prompt,
+// the sheet's dialogs answered, checks for dialogs that must (not) appear, and a
+// teardown that ends whatever is left.
 #pragma once
 
 #include "MessageBoxes.h"
@@ -9,10 +10,12 @@
 #include "SimLog.h"
 #include "Windows.h"
 #include "ZepProcess.h"
+#include "ZepUi.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace e2e {
 
@@ -32,14 +35,13 @@ protected:
     // Starts the program and waits for its sheet, or its password prompt; nullptr
     // (with a failure recorded) when it does not appear in time.
     HWND StartToSheet();
-    HWND StartToPrompt();
-    // Types text into the password prompt's field once the field has the focus (which
-    // starts a new entry) and presses Enter, as a user does.
-    ::testing::AssertionResult AnswerPrompt(HWND prompt, const std::string& text);
+    HWND StartToPrompt() { return StartTo(WaitForPasswordPrompt, "password prompt"); }
     // Starts the program, answers its password prompt and waits for the sheet.
     HWND StartThroughPrompt(const std::string& password);
-    // Starts the program to its sheet and shows the page at index.
-    bool StartOnPage(int index);
+    // Starts the program to its sheet, clears the log and shows the page at index: the
+    // log then holds what the page read when first shown. False (with a failure
+    // recorded) when it cannot.
+    bool OpenPage(int index);
 
     // The first window of a program started in a cold Wine session takes longer.
     static DWORD FirstWindowTimeout();
@@ -56,12 +58,31 @@ protected:
     HWND WaitForDialogTitled(const char* title);
     // Waits for a message box, checks its text and answers OK.
     ::testing::AssertionResult ExpectMessage(const std::string& text);
+    // Chooses a right-click menu command and answers its confirmation, titled title,
+    // with its Yes or No button; message receives the confirmation's text.
+    ::testing::AssertionResult Confirm(int command, const char* title, bool yes,
+                                       std::string* message = nullptr);
+    ::testing::AssertionResult LoadPrevious() {
+        return Confirm(zepui::kLoadPreviousCommand, zepui::kLoadPreviousTitle, true);
+    }
+    // Waits for the restart prompt and answers No; false when none appears.
+    ::testing::AssertionResult DeclineRestart();
+
+    // Requests with one of these names since the log was cleared, in order.
+    std::vector<BiosRequest> Requests(std::initializer_list<const char*> names) {
+        return Only(sim_.Log(), names);
+    }
+    // Waits until the log holds a CMOS checksum request (the end of an apply or a
+    // restore) and returns it then.
+    std::vector<BiosRequest> LogThroughChecksum() { return sim_.LogThrough("CMOSChecksum"); }
 
     ZepProcess zep_;
     SimNotebook sim_;
     SheetDriver sheet_{nullptr};
 
 private:
+    HWND StartTo(HWND (*wait)(DWORD processId, DWORD timeoutMs), const char* what);
+
     const ZepProgram program_;
     static bool warm_;
 };

@@ -1,5 +1,5 @@
 // zeptour: walks the running program's windows for the run command and answers small
-// questions for shell-driven tests, using the end-to-end harness.
+// questions for shell-driven tests, through the program driver (tools/zepdriver).
 //   zeptour tour ZEP_EXE     starts the program, shows every page, the right-click menu,
 //                            the About box, the confirmation, password and alarm
 //                            dialogs and the messages they can give, then changes a
@@ -21,6 +21,10 @@
 //                            ID of the visible dialog titled TITLE
 //   zeptour masks TITLE ID...  prints the number of characters each control shows
 //   zeptour no-menu          0 when no pop-up menu opens while it watches
+//   zeptour wait-drag TITLE ID held|all|free
+//                            waits until control ID of the visible dialog titled TITLE
+//                            holds the mouse capture (a button went down over it), has
+//                            all its text selected, or its thread holds no capture
 #include "MessageBoxes.h"
 #include "Poll.h"
 #include "SheetDriver.h"
@@ -41,8 +45,6 @@ constexpr int kUsage = 2;
 constexpr int kFailed = 1;
 // Painting follows the last handled message; a moment for it before each picture.
 constexpr DWORD kPaintMs = 300;
-// Position of "About..." in the right-click menu.
-constexpr int kAboutItem = 2;
 
 // The window's title as UTF-8, whatever the session's code page.
 std::string Utf8TitleOf(HWND window) {
@@ -72,23 +74,16 @@ void Shot(HWND settle, const std::string& name, HWND titled = nullptr) {
 }
 
 // Waits for a dialog of the process other than the sheet; nullptr when none appears.
-HWND WaitForOtherDialog(DWORD processId, HWND sheet, const std::string& name) {
-    HWND dialog = nullptr;
-    WaitUntil(
-        [&] {
-            std::vector<HWND> dialogs = OtherDialogs(processId, sheet);
-            dialog = dialogs.empty() ? nullptr : dialogs.front();
-            return dialog != nullptr;
-        },
-        kWindowMs);
+HWND WaitForDialogNamed(DWORD processId, HWND sheet, const std::string& name) {
+    HWND dialog = e2e::WaitForOtherDialog(processId, sheet, kWindowMs);
     if (dialog == nullptr)
         std::fprintf(stderr, "zeptour: no %s dialog appeared\n", name.c_str());
     return dialog;
 }
 
-// WaitForOtherDialog, and pictures the dialog.
+// WaitForDialogNamed, and pictures the dialog.
 HWND ShowDialogOnly(DWORD processId, HWND sheet, const std::string& name) {
-    HWND dialog = WaitForOtherDialog(processId, sheet, name);
+    HWND dialog = WaitForDialogNamed(processId, sheet, name);
     if (dialog != nullptr)
         Shot(dialog, name, dialog);
     return dialog;
@@ -137,7 +132,7 @@ bool TourMenuAndAbout(DWORD processId, SheetDriver& sheet) {
         return false;
     }
     Shot(menu, "menu", nullptr);
-    ChooseMenuItem(menu, kAboutItem);
+    ChooseMenuItem(menu, zepui::kAboutMenuItem);
     return ShowDialog(processId, sheet.Window(), "about", IDOK);
 }
 
@@ -146,7 +141,7 @@ bool TourMismatch(DWORD processId, SheetDriver& sheet, HWND page) {
     if (!ClickLater(GetDlgItem(page, zepui::kChangeSetupButton)))
         return false;
     // Pictured already, empty, by TourPasswordDialogs.
-    HWND dialog = WaitForOtherDialog(processId, sheet.Window(), "change-setup-password");
+    HWND dialog = WaitForDialogNamed(processId, sheet.Window(), "change-setup-password");
     if (dialog == nullptr)
         return false;
     HWND enable = GetDlgItem(dialog, zepui::kEnablePasswordBox);
@@ -204,8 +199,7 @@ bool TourPasswordDialogs(DWORD processId, SheetDriver& sheet) {
 // An hour the day does not have: the invalid-alarm message, answered OK, which leaves
 // the dialog open.
 bool TourInvalidAlarm(DWORD processId, HWND dialog) {
-    SendMessageA(GetDlgItem(dialog, zepui::kAlarmHour), WM_SETTEXT, 0,
-                 reinterpret_cast<LPARAM>("24"));
+    SetText(GetDlgItem(dialog, zepui::kAlarmHour), "24");
     return ClickLater(GetDlgItem(dialog, IDOK)) && ShowMessage(processId, "message-invalid-alarm");
 }
 
@@ -262,9 +256,7 @@ bool TourMonitorRefusal(DWORD processId, SheetDriver& sheet) {
 // invalid-password message (one of three tries); then Cancel ends the program.
 bool TourPasswordPrompt(DWORD processId, HWND prompt) {
     Shot(prompt, "password-prompt", prompt);
-    HWND field = GetDlgItem(prompt, zepui::kPromptField);
-    bool toured = WaitUntil([&] { return FocusOfThread(prompt) == field; }, kWindowMs) &&
-                  TypeCharacters(field, "wrong") && PressKeys(field, "\r") &&
+    bool toured = AnswerPasswordPrompt(prompt, "wrong", kWindowMs) &&
                   ShowMessage(processId, "message-wrong-password");
     PostCommand(prompt, IDCANCEL);
     return toured;
@@ -369,6 +361,37 @@ int PrintMasks(const char* title, int count, char** ids) {
     return 0;
 }
 
+int WaitForDrag(const char* title, const char* id, const std::string& state) {
+    HWND control = DialogControl(title, id);
+    if (control == nullptr)
+        return kFailed;
+    auto capture = [control] {
+        GUITHREADINFO info = {};
+        info.cbSize = sizeof info;
+        return GetGUIThreadInfo(GetWindowThreadProcessId(control, nullptr), &info)
+                   ? info.hwndCapture
+                   : control;
+    };
+    auto allSelected = [control] {
+        DWORD_PTR range = 0;
+        DWORD_PTR length = 0;
+        return SendMessageTimeoutA(control, EM_GETSEL, 0, 0, SMTO_NORMAL, kWindowMs, &range) &&
+               SendMessageTimeoutA(control, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, kWindowMs,
+                                   &length) &&
+               length > 0 && LOWORD(range) == 0 && HIWORD(range) == length;
+    };
+    bool reached = false;
+    if (state == "held")
+        reached = WaitUntil([&] { return capture() == control; }, kWindowMs);
+    else if (state == "all")
+        reached = WaitUntil(allSelected, kWindowMs);
+    else if (state == "free")
+        reached = WaitUntil([&] { return capture() == nullptr; }, kWindowMs);
+    if (!reached)
+        std::fprintf(stderr, "zeptour: control %s of \"%s\" is not %s\n", id, title, state.c_str());
+    return reached ? 0 : kFailed;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -396,8 +419,11 @@ int main(int argc, char** argv) {
         return PrintMasks(argv[2], argc - 3, argv + 3);
     if (argc == 2 && std::strcmp(argv[1], "no-menu") == 0)
         return WaitUntil([] { return FindOpenMenu(0) != nullptr; }, kQuietMs) ? kFailed : 0;
+    if (argc == 5 && std::strcmp(argv[1], "wait-drag") == 0)
+        return WaitForDrag(argv[2], argv[3], argv[4]);
     std::fputs("usage: zeptour tour ZEP_EXE | wait-sheet SECONDS | close-sheet | press PAGE ID"
-               " | apply | center TITLE ID | masks TITLE ID... | no-menu\n",
+               " | apply | center TITLE ID | masks TITLE ID... | no-menu"
+               " | wait-drag TITLE ID held|all|free\n",
                stderr);
     return kUsage;
 }

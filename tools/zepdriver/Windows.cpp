@@ -109,6 +109,12 @@ HWND WaitForDialog(DWORD processId, const char* title, DWORD timeoutMs) {
     return dialog;
 }
 
+HWND WaitForOtherDialog(DWORD processId, HWND except, DWORD timeoutMs) {
+    std::vector<HWND> dialogs;
+    WaitUntil([&] { return !(dialogs = OtherDialogs(processId, except)).empty(); }, timeoutMs);
+    return dialogs.empty() ? nullptr : dialogs.front();
+}
+
 bool WaitUntilGone(HWND window, DWORD timeoutMs) {
     return WaitUntil([&] { return !IsWindow(window); }, timeoutMs);
 }
@@ -156,6 +162,23 @@ void ClickInto(HWND control) {
     const LPARAM corner = MAKELPARAM(2, 2);
     PostMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, corner);
     PostMessageA(control, WM_LBUTTONUP, 0, corner);
+}
+
+bool CloseWith(HWND dialog, int button, DWORD timeoutMs) {
+    return ClickLater(Control(dialog, button)) && WaitUntilGone(dialog, timeoutMs);
+}
+
+bool TypeInto(HWND edit, const std::string& text) {
+    if (!Enabled(edit))
+        return false;
+    ClickInto(edit);
+    return TypeCharacters(edit, text);
+}
+
+bool SetText(HWND control, const std::string& text) {
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
+                               SMTO_NORMAL, kWindowMs, &result) != 0;
 }
 
 void PostCommand(HWND window, int id) {

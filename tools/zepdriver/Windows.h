@@ -32,6 +32,8 @@ bool HasDescendantOfClass(HWND window, const char* className);
 
 // Waits for a visible dialog of the process with this title; nullptr at the deadline.
 HWND WaitForDialog(DWORD processId, const char* title, DWORD timeoutMs);
+// Waits for a visible dialog of the process other than except; nullptr at the deadline.
+HWND WaitForOtherDialog(DWORD processId, HWND except, DWORD timeoutMs);
 // Waits until the window no longer exists.
 bool WaitUntilGone(HWND window, DWORD timeoutMs);
 
@@ -54,6 +56,14 @@ bool ClickLater(HWND button);
 // Clicks into a control without waiting (mouse button down and up posted at its
 // top-left corner), as a user does to put the caret into an edit field.
 void ClickInto(HWND control);
+// Presses a button of a dialog without waiting (OK, Cancel, Yes, No) and waits until
+// the dialog is gone; false when the button cannot be pressed or the dialog stays.
+bool CloseWith(HWND dialog, int button, DWORD timeoutMs);
+// Clicks into an edit control and types text into it (TypeCharacters); false when the
+// control is missing or disabled or a character has no key.
+bool TypeInto(HWND edit, const std::string& text);
+// Replaces the text of a control, as a user typing into a field does (WM_SETTEXT).
+bool SetText(HWND control, const std::string& text);
 // Posts a command to a window, as a menu choice or an accelerator delivers it.
 void PostCommand(HWND window, int id);
 // Sends a command and returns once it has been handled; false when it did not

@@ -35,11 +35,8 @@ bool ProgramRun::Start(const std::string& exePath) {
 bool ProgramRun::AnswerPrompt(HWND prompt) {
     if (prompt == answeredPrompt_ && GetTickCount() - promptAnsweredAt_ < kPromptSettleMs)
         return false;
-    HWND field = e2e::Control(prompt, zepui::kPromptField);
-    if (!e2e::WaitUntil([&] { return e2e::FocusOfThread(prompt) == field; }, e2e::kQuietMs))
+    if (!e2e::AnswerPasswordPrompt(prompt, password_, e2e::kQuietMs))
         return false;
-    e2e::TypeCharacters(field, password_);
-    e2e::PressKeys(field, "\r");
     answeredPrompt_ = prompt;
     promptAnsweredAt_ = GetTickCount();
     return true;

@@ -1,10 +1,12 @@
-// The simulated notebook as the end-to-end tests see it: set it up, read its settings
-// and the requests the program sent, in a form tests compare easily.
+// The simulated notebook as the program's drivers see it: set it up, read its settings
+// and the requests the program sent, in a form that compares easily.
 #pragma once
 
 #include "SimControl.h"
 
 #include <cstdint>
+#include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -22,9 +24,14 @@ struct BiosRequest {
 };
 
 std::vector<std::string> NamesOf(const std::vector<BiosRequest>& log);
+// The names as one line: "GetMemoryTest, GetSilentBoot"; empty for no requests.
+std::string Names(const std::vector<BiosRequest>& log);
 size_t CountOf(const std::vector<BiosRequest>& log, const std::string& name);
 // Index of the first request named name at or after from; -1 when there is none.
 int IndexOf(const std::vector<BiosRequest>& log, const std::string& name, size_t from = 0);
+// The requests with one of these names, in order.
+std::vector<BiosRequest> Only(const std::vector<BiosRequest>& log,
+                              std::initializer_list<const char*> names);
 // "VESKCheck, AskSetupPasswd(1), ..." for failure messages: each name with its BH.
 std::string Describe(const std::vector<BiosRequest>& log);
 
@@ -39,13 +46,19 @@ public:
     // Default machine and settings, empty log, no faults.
     bool Reset() { return control_.Reset(); }
     bool LoadProfile(const char* name) { return control_.LoadProfile(name); }
+    // Reads the machine, lets edit change it and loads it.
+    bool ChangeProfile(const std::function<void(sim::MachineProfile&)>& edit);
     sim::BiosSettings Settings();
-    bool Change(void (*edit)(sim::BiosSettings&));
+    // Reads the settings, lets edit change them and writes them back.
+    bool Change(const std::function<void(sim::BiosSettings&)>& edit);
     bool SetSettings(const sim::BiosSettings& settings) { return control_.SetSettings(settings); }
     // Sets (or with an empty list removes) the setup password, as scan codes.
     bool SetSetupPassword(const std::vector<uint8_t>& codes);
     // Requests since the log was last cleared, oldest first.
     std::vector<BiosRequest> Log();
+    // Waits until the log holds a request named name (the window timeout) and returns
+    // the log then.
+    std::vector<BiosRequest> LogThrough(const char* name);
     bool ClearLog() { return control_.ClearLog(); }
     // Makes the BIOS refuse requests of group ax, function bl (status 0xFFFFFFFF):
     // count of them (0 = all) after letting skip through.

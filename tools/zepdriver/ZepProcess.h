@@ -38,6 +38,26 @@ private:
     std::string error_;
 };
 
+// Ends every running copy of the program (a visible dialog-class window titled
+// "Tarvell" of any process), such as one a failed run left behind.
+void EndRunningCopies();
+// Starts a program and lets it go: it outlives the caller. False when it cannot start.
+bool StartDetached(const std::string& exePath);
+
+// Makes Wine report Windows 98 (version 4.10) to programs named zep.exe while the
+// object lives.
+class Windows98ForZep {
+public:
+    Windows98ForZep();
+    ~Windows98ForZep();
+    Windows98ForZep(const Windows98ForZep&) = delete;
+    Windows98ForZep& operator=(const Windows98ForZep&) = delete;
+    bool Set() const { return set_; }
+
+private:
+    bool set_ = false;
+};
+
 // The two programs built from the one page table.
 enum class ZepProgram {
     kFivePages, // the shipped sheet; its path in TARVELL_ZEP_EXE

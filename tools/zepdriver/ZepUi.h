@@ -1,5 +1,6 @@
-// What the end-to-end tests look for in the program: page positions, control ids,
-// dialog titles and the English texts of its messages.
+// What the program's drivers (the end-to-end tests, the tour, the fault sweep) look for
+// in it: page positions, control ids, dialog titles and the English texts of its
+// messages.
 #pragma once
 
 namespace zepui {
@@ -7,15 +8,22 @@ namespace zepui {
 // Pages, in tab order.
 constexpr int kInfoPage = 0;
 constexpr int kPostPage = 1;
+constexpr int kBootPage = 2;
 constexpr int kPasswordPage = 3;
+constexpr int kDisplayPage = 4;
 // The six-page sheet: Power Management, then Display Device.
 constexpr int kSixPagePowerPage = 4;
 constexpr int kSixPageDisplayPage = 5;
 
 // Controls.
 constexpr int kPageTitle = 1308;
+constexpr int kInfoList = 1311;
+constexpr int kInfoWelcome = 1312;
+constexpr int kInfoExplanation = 1313;
 constexpr int kSilentBootBox = 1282;
 constexpr int kMemoryTestBox = 1283;
+constexpr int kCdromBox = 1182;
+constexpr int kSequenceList = 1183;
 constexpr int kChangePowerOnButton = 1180;
 constexpr int kChangeSetupButton = 1181;
 constexpr int kPromptText = 1227;
@@ -39,14 +47,26 @@ constexpr int kAlarmDay = 1203;
 constexpr int kAlarmHour = 1125;
 constexpr int kAlarmMinute = 1130;
 constexpr int kAlarmSecond = 1131;
-// Display Device page: the switching device.
+// Display Device page: the boot display device, the levels, the switching device.
+constexpr int kBootAuto = 1155;
+constexpr int kBootBoth = 1157;
+constexpr int kBrightnessLabel = 1150;
+constexpr int kBrightnessSlider = 1124;
+constexpr int kContrastLabel = 1151;
+constexpr int kContrastSlider = 1123;
 constexpr int kSwitchLcd = 1033;
 constexpr int kSwitchExternal = 1034;
 constexpr int kSwitchBoth = 1035;
 
-// Right-click menu commands.
+// Right-click menu commands, and the About box's position in the menu (separators
+// not counted).
 constexpr int kLoadDefaultCommand = 32786;
 constexpr int kLoadPreviousCommand = 32787;
+constexpr int kAboutMenuItem = 2;
+// The About box.
+constexpr int kAboutProduct = 1318;
+constexpr int kAboutVersion = 1319;
+constexpr int kAboutRights = 1320;
 
 // Dialog titles.
 constexpr char kLoadDefaultTitle[] = "Load Default BIOS Settings";
@@ -55,6 +75,7 @@ constexpr char kRestartTitle[] = "BIOS Settings Change";
 constexpr char kChangeSetupTitle[] = "Change Setup Password";
 constexpr char kChangePowerOnTitle[] = "Change Power-On Password";
 constexpr char kResumeAlarmTitle[] = "Resume Alarm Setting";
+constexpr char kAboutTitle[] = "About Tarvell";
 
 // Messages.
 constexpr char kNoServiceMessage[] = "VOVUDO service is not available. Program aborted.";

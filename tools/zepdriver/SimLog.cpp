@@ -15,6 +15,13 @@ std::vector<std::string> NamesOf(const std::vector<BiosRequest>& log) {
     return names;
 }
 
+std::string Names(const std::vector<BiosRequest>& log) {
+    std::string names;
+    for (const BiosRequest& request : log)
+        names += (names.empty() ? "" : ", ") + request.name;
+    return names;
+}
+
 size_t CountOf(const std::vector<BiosRequest>& log, const std::string& name) {
     size_t count = 0;
     for (const BiosRequest& request : log)
@@ -28,6 +35,18 @@ int IndexOf(const std::vector<BiosRequest>& log, const std::string& name, size_t
             return static_cast<int>(i);
     }
     return -1;
+}
+
+std::vector<BiosRequest> Only(const std::vector<BiosRequest>& log,
+                              std::initializer_list<const char*> names) {
+    std::vector<BiosRequest> found;
+    for (const BiosRequest& request : log) {
+        for (const char* name : names) {
+            if (request.name == name)
+                found.push_back(request);
+        }
+    }
+    return found;
 }
 
 std::string Describe(const std::vector<BiosRequest>& log) {
@@ -52,12 +71,26 @@ sim::BiosSettings SimNotebook::Settings() {
     return settings;
 }
 
-bool SimNotebook::Change(void (*edit)(sim::BiosSettings&)) {
+bool SimNotebook::Change(const std::function<void(sim::BiosSettings&)>& edit) {
     sim::BiosSettings settings;
     if (!control_.GetSettings(settings))
         return false;
     edit(settings);
     return control_.SetSettings(settings);
+}
+
+bool SimNotebook::ChangeProfile(const std::function<void(sim::MachineProfile&)>& edit) {
+    sim::MachineProfile profile;
+    if (!control_.GetProfile(profile))
+        return false;
+    edit(profile);
+    return control_.LoadProfile(profile);
+}
+
+std::vector<BiosRequest> SimNotebook::LogThrough(const char* name) {
+    std::vector<BiosRequest> log;
+    WaitUntil([&] { return CountOf(log = Log(), name) > 0; }, kWindowMs);
+    return log;
 }
 
 bool SimNotebook::SetSetupPassword(const std::vector<uint8_t>& codes) {

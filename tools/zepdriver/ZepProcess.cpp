@@ -10,6 +10,7 @@ namespace e2e {
 
 namespace {
 constexpr DWORD kKillWaitMs = 5000;
+constexpr char kAppDefaultsKey[] = "Software\\Wine\\AppDefaults\\zep.exe";
 } // namespace
 
 ZepProcess::~ZepProcess() {
@@ -87,6 +88,54 @@ const char* ZepPathVariable(ZepProgram program) {
 std::string ZepPath(ZepProgram program) {
     const char* path = std::getenv(ZepPathVariable(program));
     return path ? path : "";
+}
+
+void EndRunningCopies() {
+    for (int i = 0; i < 4; ++i) {
+        HWND left = FindWindowA("#32770", "Tarvell");
+        if (left == nullptr)
+            return;
+        DWORD processId = 0;
+        GetWindowThreadProcessId(left, &processId);
+        HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, processId);
+        if (process == nullptr)
+            return;
+        TerminateProcess(process, 1);
+        WaitForSingleObject(process, kKillWaitMs);
+        CloseHandle(process);
+    }
+}
+
+bool StartDetached(const std::string& exePath) {
+    const std::string path = WindowsPathOf(exePath);
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info = {};
+    if (!CreateProcessA(path.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &info))
+        return false;
+    CloseHandle(info.hThread);
+    CloseHandle(info.hProcess);
+    return true;
+}
+
+Windows98ForZep::Windows98ForZep() {
+    HKEY key = nullptr;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, kAppDefaultsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                        &key, nullptr) != ERROR_SUCCESS)
+        return;
+    set_ = RegSetValueExA(key, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>("win98"), 6) ==
+           ERROR_SUCCESS;
+    RegCloseKey(key);
+}
+
+Windows98ForZep::~Windows98ForZep() {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, kAppDefaultsKey, 0, KEY_SET_VALUE, &key) ==
+        ERROR_SUCCESS) {
+        RegDeleteValueA(key, "Version");
+        RegCloseKey(key);
+    }
 }
 
 } // namespace e2e

@@ -1,5 +1,5 @@
-// Bounded waiting: every wait in the end-to-end tests polls a condition every 50 ms
-// up to a deadline instead of sleeping for a fixed time.
+// Bounded waiting: every wait of the driver and its users polls a condition every
+// 50 ms up to a deadline instead of sleeping for a fixed time.
 #pragma once
 
 #include <windows.h>

@@ -1,8 +1,5 @@
 #include "ZepTest.h"
 
-#include "WinPath.h"
-#include "ZepUi.h"
-
 #include <algorithm>
 #include <cstdlib>
 
@@ -12,23 +9,6 @@ namespace {
 
 constexpr DWORD kDriverOpenMs = 30000;
 
-// Ends programs left by an earlier test (a second copy, a copy of a failed test).
-void EndLeftoverCopies() {
-    for (int i = 0; i < 4; ++i) {
-        HWND left = FindWindowA(kDialogClass, "Tarvell");
-        if (left == nullptr)
-            return;
-        DWORD processId = 0;
-        GetWindowThreadProcessId(left, &processId);
-        HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, processId);
-        if (process == nullptr)
-            return;
-        TerminateProcess(process, 1);
-        WaitForSingleObject(process, kExitMs);
-        CloseHandle(process);
-    }
-}
-
 } // namespace
 
 bool ZepTest::warm_ = false;
@@ -36,7 +16,7 @@ bool ZepTest::warm_ = false;
 void ZepTest::SetUp() {
     ASSERT_FALSE(ZepPath(program_).empty())
         << ZepPathVariable(program_) << " names no program (run through CTest)";
-    EndLeftoverCopies();
+    EndRunningCopies(); // left by an earlier test: a second copy, a copy of a failed test
     ASSERT_TRUE(sim_.Open(kDriverOpenMs)) << "the simulated notebook's driver does not answer";
     ASSERT_TRUE(sim_.Reset());
 }
@@ -56,68 +36,41 @@ bool ZepTest::Launch(ZepProcess& process) {
 
 void ZepTest::SessionRestarted() {
     warm_ = false;
-    // Started and let go: it must outlive the test, and the test run's end stops it.
-    const char* keepAlive = std::getenv("E2E_KEEPALIVE_EXE");
-    if (keepAlive == nullptr)
-        return;
-    const std::string path = WindowsPathOf(keepAlive);
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info = {};
-    if (CreateProcessA(path.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                       &startup, &info)) {
-        CloseHandle(info.hThread);
-        CloseHandle(info.hProcess);
-    }
+    // It must outlive the test; the test run's end stops it.
+    if (const char* keepAlive = std::getenv("E2E_KEEPALIVE_EXE"))
+        StartDetached(keepAlive);
 }
 
 DWORD ZepTest::FirstWindowTimeout() {
     return warm_ ? kWindowMs : kColdWindowMs;
 }
 
-HWND ZepTest::StartToSheet() {
+HWND ZepTest::StartTo(HWND (*wait)(DWORD, DWORD), const char* what) {
     if (!Launch())
         return nullptr;
-    HWND sheet = WaitForSheet(zep_.Id(), FirstWindowTimeout());
-    if (sheet == nullptr) {
+    HWND window = wait(zep_.Id(), FirstWindowTimeout());
+    if (window == nullptr) {
         MessageBoxSeen box = FindMessageBox(zep_.Id());
-        ADD_FAILURE() << "no sheet appeared"
+        ADD_FAILURE() << "no " << what << " appeared"
                       << (box.window ? " (message box: \"" + box.text + "\")" : "");
         return nullptr;
     }
     warm_ = true;
+    return window;
+}
+
+HWND ZepTest::StartToSheet() {
+    HWND sheet = StartTo(WaitForSheet, "sheet");
     sheet_ = SheetDriver(sheet);
     return sheet;
-}
-
-HWND ZepTest::StartToPrompt() {
-    if (!Launch())
-        return nullptr;
-    HWND prompt = WaitForPasswordPrompt(zep_.Id(), FirstWindowTimeout());
-    if (prompt == nullptr) {
-        ADD_FAILURE() << "no password prompt appeared";
-        return nullptr;
-    }
-    warm_ = true;
-    return prompt;
-}
-
-::testing::AssertionResult ZepTest::AnswerPrompt(HWND prompt, const std::string& text) {
-    HWND field = Control(prompt, zepui::kPromptField);
-    if (!WaitUntil([&] { return FocusOfThread(prompt) == field; }, kWindowMs))
-        return ::testing::AssertionFailure() << "the password field does not have the focus";
-    if (!TypeCharacters(field, text) || !PressKeys(field, "\r"))
-        return ::testing::AssertionFailure() << "cannot type \"" << text << "\"";
-    return ::testing::AssertionSuccess();
 }
 
 HWND ZepTest::StartThroughPrompt(const std::string& password) {
     HWND prompt = StartToPrompt();
     if (prompt == nullptr)
         return nullptr;
-    const ::testing::AssertionResult answered = AnswerPrompt(prompt, password);
-    if (!answered) {
-        ADD_FAILURE() << answered.message();
+    if (!AnswerPasswordPrompt(prompt, password, kWindowMs)) {
+        ADD_FAILURE() << "cannot answer the password prompt with \"" << password << "\"";
         return nullptr;
     }
     HWND sheet = WaitForSheet(zep_.Id(), kWindowMs);
@@ -129,8 +82,8 @@ HWND ZepTest::StartThroughPrompt(const std::string& password) {
     return sheet;
 }
 
-bool ZepTest::StartOnPage(int index) {
-    if (StartToSheet() == nullptr)
+bool ZepTest::OpenPage(int index) {
+    if (StartToSheet() == nullptr || !sim_.ClearLog())
         return false;
     if (!sheet_.SelectPage(index)) {
         ADD_FAILURE() << "the sheet did not show page " << index;
@@ -165,13 +118,10 @@ bool ZepTest::StartOnPage(int index) {
 }
 
 ::testing::AssertionResult ZepTest::NoOtherDialogAppears(HWND except) {
-    std::vector<HWND> dialogs;
-    WaitUntil([&] { return !(dialogs = OtherDialogs(zep_.Id(), except)).empty(); }, kQuietMs);
-    if (dialogs.empty())
+    HWND dialog = WaitForOtherDialog(zep_.Id(), except, kQuietMs);
+    if (dialog == nullptr)
         return ::testing::AssertionSuccess();
-    char title[128] = "";
-    GetWindowTextA(dialogs.front(), title, sizeof title);
-    return ::testing::AssertionFailure() << "unexpected dialog \"" << title << "\"";
+    return ::testing::AssertionFailure() << "unexpected dialog \"" << TextOf(dialog) << "\"";
 }
 
 HWND ZepTest::WaitForDialogTitled(const char* title) {
@@ -188,6 +138,32 @@ HWND ZepTest::WaitForDialogTitled(const char* title) {
     if (seen != text)
         return ::testing::AssertionFailure()
                << "message \"" << seen << "\", expected \"" << text << "\"";
+    return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult ZepTest::Confirm(int command, const char* title, bool yes,
+                                            std::string* message) {
+    sheet_.PostMenuCommand(command);
+    HWND confirmation = WaitForDialogTitled(title);
+    if (confirmation == nullptr)
+        return ::testing::AssertionFailure() << "no \"" << title << "\" confirmation";
+    const std::string buttons =
+        TextOf(Control(confirmation, IDOK)) + "/" + TextOf(Control(confirmation, IDCANCEL));
+    if (buttons != "Yes/No")
+        return ::testing::AssertionFailure() << "buttons " << buttons;
+    if (message != nullptr)
+        *message = TextOf(Control(confirmation, zepui::kLoadSettingsMessage));
+    if (!CloseWith(confirmation, yes ? IDOK : IDCANCEL, kWindowMs))
+        return ::testing::AssertionFailure() << "the confirmation stayed open";
+    return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult ZepTest::DeclineRestart() {
+    HWND restart = WaitForDialogTitled(zepui::kRestartTitle);
+    if (restart == nullptr)
+        return ::testing::AssertionFailure() << "no restart prompt";
+    if (!CloseWith(restart, IDCANCEL, kWindowMs))
+        return ::testing::AssertionFailure() << "the restart prompt stayed open";
     return ::testing::AssertionSuccess();
 }
 

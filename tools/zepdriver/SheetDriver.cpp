@@ -2,6 +2,7 @@
 
 #include "Poll.h"
 #include "Windows.h"
+#include "ZepUi.h"
 
 #include <commctrl.h>
 #include <prsht.h>
@@ -116,6 +117,12 @@ bool SheetDriver::OpenContextMenu() {
     const LONG x = (box.left + box.right) / 2;
     const LONG y = (box.top + box.bottom) / 2;
     return PostMessageA(page, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(page), MAKELPARAM(x, y));
+}
+
+bool AnswerPasswordPrompt(HWND prompt, const std::string& text, DWORD timeoutMs) {
+    HWND field = Control(prompt, zepui::kPromptField);
+    return WaitUntil([&] { return FocusOfThread(prompt) == field; }, timeoutMs) &&
+           TypeCharacters(field, text) && PressKeys(field, "\r");
 }
 
 HWND FindSheet(DWORD processId) {

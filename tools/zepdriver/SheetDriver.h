@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace e2e {
 
 // The sheet's Apply button.
@@ -57,6 +59,10 @@ HWND FindSheet(DWORD processId);
 HWND FindPasswordPrompt(DWORD processId);
 HWND WaitForSheet(DWORD processId, DWORD timeoutMs);
 HWND WaitForPasswordPrompt(DWORD processId, DWORD timeoutMs);
+// Answers the password prompt as a user does: waits up to timeoutMs for its field to
+// have the focus (which starts a new entry), types text and presses Enter. False when
+// the field does not get the focus or a character has no key.
+bool AnswerPasswordPrompt(HWND prompt, const std::string& text, DWORD timeoutMs);
 
 // The open pop-up menu of the process, or nullptr.
 HWND FindOpenMenu(DWORD processId);

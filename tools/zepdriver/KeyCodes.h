@@ -1,4 +1,4 @@
-// The keys the tests type, as a PC keyboard reports them: the virtual-key code and the
+// The keys the driver types, as a PC keyboard reports them: the virtual-key code and the
 // set-1 scan code of the main-block key that produces a character. Pure table, no Win32.
 #pragma once
 
