@@ -10,11 +10,11 @@ build="${TARVELL_BUILD:-$root/build}"
 "$root/tools/setup.sh"
 cmake -S "$root/tests/native" -B "$build/native" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build/native" -j"$(nproc)"
-ctest --test-dir "$build/native" --output-on-failure
+ctest --test-dir "$build/native" --output-on-failure -j"$(nproc)"
 
 cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
       -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$build" -j"$(nproc)"
 "$root/tools/wine-env.sh" "$build"
 cd "$build"
-ctest --output-on-failure "$@"
+ctest --output-on-failure -j"$(nproc)" "$@"
