@@ -1,34 +1,30 @@
 #include "FuzzBios.h"
 
 #include "DriverChannel.h"
-#include "TestDriver.h"
 
 #include <cstdio>
 #include <cstdlib>
 
-namespace {
+static FuzzBytes* g_bytes = nullptr;
+static void (*g_check)(const BiosRegs& request) = nullptr;
 
-FuzzBios* g_bios = nullptr;
-
-bool Open() {
+static bool Answer(const BiosRegs& request, BiosRegs& reply) {
+    if (g_check)
+        g_check(request);
+    if (g_bytes->Byte() % 16 == 0)
+        return false;
+    g_bytes->Fill(&reply, sizeof reply);
+    const bool getBootSeq = Call(request) == 0x961017 && HighByte(request.ebx) == 0;
+    if (void* list = getBootSeq ? WritableCallerBuffer(request.esi, 16) : nullptr)
+        g_bytes->Fill(list, 16);
     return true;
 }
 
-bool Control(const BiosRegs& request, BiosRegs& reply) {
-    return g_bios != nullptr && g_bios->Answer(request, reply);
-}
+static const TestDriver kFuzzDriver = {[] { return true; }, Answer};
 
-const TestDriver kFuzzDriver = {Open, Control};
-
-bool IsGetBootSeq(const BiosRegs& request) {
-    return LowWord(request.eax) == 0x9610 && LowByte(request.ebx) == 0x17 &&
-           HighByte(request.ebx) == 0x00;
-}
-
-} // namespace
-
-FuzzBios::FuzzBios(FuzzBytes& bytes, Check check) : bytes_(bytes), check_(check) {
-    g_bios = this;
+FuzzBios::FuzzBios(FuzzBytes& bytes, void (*check)(const BiosRegs& request)) {
+    g_bytes = &bytes;
+    g_check = check;
     PlaceTestDriver(&kFuzzDriver);
     OpenDriver();
 }
@@ -36,27 +32,17 @@ FuzzBios::FuzzBios(FuzzBytes& bytes, Check check) : bytes_(bytes), check_(check)
 FuzzBios::~FuzzBios() {
     CloseDriver();
     PlaceTestDriver(nullptr);
-    g_bios = nullptr;
 }
 
-bool FuzzBios::Answer(const BiosRegs& request, BiosRegs& reply) {
-    if (check_)
-        check_(request);
-    if (bytes_.Byte() % 16 == 0)
-        return false;
-    bytes_.Fill(&reply, sizeof reply);
-    if (IsGetBootSeq(request)) {
-        if (void* list = WritableCallerBuffer(request.esi, 16))
-            bytes_.Fill(list, 16);
-    }
-    return true;
-}
-
-const uint8_t* RequestBuffer(const BiosRegs& request, uint32_t size) {
-    return static_cast<const uint8_t*>(ReadableCallerBuffer(request.esi, size));
-}
-
-void Finding(const char* what) {
+void Expect(bool ok, const char* what) {
+    if (ok)
+        return;
     std::fprintf(stderr, "finding: %s\n", what);
     std::abort();
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    FuzzBytes bytes(data, size);
+    Fuzz(bytes);
+    return 0;
 }

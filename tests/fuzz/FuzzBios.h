@@ -4,27 +4,20 @@
 // driver channel's place and opened for as long as it lives.
 #pragma once
 
-#include "BiosRegs.h"
 #include "FuzzBytes.h"
+#include "TestDriver.h" // ReadableCallerBuffer, for checks on a request's caller buffer
 
-class FuzzBios {
-public:
+struct FuzzBios {
     // check sees every request (with its caller buffer, if any) before it is answered.
-    using Check = void (*)(const BiosRegs& request);
-    explicit FuzzBios(FuzzBytes& bytes, Check check = nullptr);
+    explicit FuzzBios(FuzzBytes& bytes, void (*check)(const BiosRegs& request) = nullptr);
     ~FuzzBios();
-    FuzzBios(const FuzzBios&) = delete;
-    FuzzBios& operator=(const FuzzBios&) = delete;
-
-    bool Answer(const BiosRegs& request, BiosRegs& reply);
-
-private:
-    FuzzBytes& bytes_;
-    Check check_;
 };
 
-// A request's caller buffer of size bytes, for checks; nullptr when esi names none.
-const uint8_t* RequestBuffer(const BiosRegs& request, uint32_t size);
+// A request's function group (AX) and function number (BL) as 0xGGGGFF, e.g. 0x961017
+// for the boot list; the sub-function or value stays in HighByte(ebx).
+inline uint32_t Call(const BiosRegs& request) {
+    return LowWord(request.eax) << 8 | LowByte(request.ebx);
+}
 
-// Ends the run as a finding: a rule broke a promise no BIOS answer may break.
-[[noreturn]] void Finding(const char* what);
+// Ends the run as a finding unless ok: a rule broke a promise no input may break.
+void Expect(bool ok, const char* what);

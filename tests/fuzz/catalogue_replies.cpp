@@ -5,25 +5,19 @@
 #include "FuzzBios.h"
 #include "SystemMemory.h"
 
-#include <cstring>
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+void Fuzz(FuzzBytes& bytes) {
     static const uint64_t kMemoryBytes = 96ull << 20;
     SetTotalPhysicalMemoryOverride(&kMemoryBytes);
-    FuzzBytes bytes(data, size);
     FuzzBios bios(bytes);
-    while (!bytes.Empty()) {
+    while (bytes.Left()) {
         const Probe& probe = kProbes[bytes.Byte() % kProbeCount];
         Outputs out;
         std::memset(&out, 0xA5, sizeof out);
         const Outputs before = out;
-        const int result = probe.call(out, bytes.Byte());
-        if (result == 0) {
+        if (probe.call(out, bytes.Byte()) == 0) {
             out.code = before.code;
             out.list = before.list;
-            if (std::memcmp(&out, &before, sizeof out) != 0)
-                Finding(probe.name);
+            Expect(std::memcmp(&out, &before, sizeof out) == 0, probe.name);
         }
     }
-    return 0;
 }

@@ -7,69 +7,46 @@
 #include "FuzzBios.h"
 #include "PostOptionBytes.h"
 
-namespace {
-
-void CheckRequest(const BiosRegs& request) {
-    const uint16_t group = LowWord(request.eax);
-    const uint8_t function = LowByte(request.ebx);
+static void CheckRequest(const BiosRegs& request) {
+    const uint32_t call = Call(request);
     const uint8_t bh = HighByte(request.ebx);
-    const bool postWrite = group == 0x9610 && (function == 0x15 || function == 0x16) && bh != 2;
-    if (postWrite && bh > 1)
-        Finding("a POST option write that is neither on nor off");
-    const bool bootDisplayWrite = group == 0x9612 && function == 0x0A && bh == 1;
-    const uint8_t device = LowByte(request.ecx);
-    if (bootDisplayWrite && device != kBootDisplayBoth && device != kBootDisplayAuto)
-        Finding("a boot display write the user never chose");
+    // SetMemoryTest and SetSilentBoot (BH 2 asks instead of writing), SetBootDisplay.
+    Expect((call != 0x961015 && call != 0x961016) || bh <= 2,
+           "a POST option write that is neither on nor off");
+    Expect(call != 0x96120A || bh != 1 || LowByte(request.ecx) == kBootDisplayBoth ||
+               LowByte(request.ecx) == kBootDisplayAuto,
+           "a boot display write the user never chose");
 }
 
-} // namespace
+static void CheckLevel(int (*get)(uint8_t*), const LevelRange& range) {
+    uint8_t level = 0;
+    Expect(range.min <= range.max, "a range that runs backwards was read");
+    Expect(!ReadLevel(get, &range, level) || range.Contains(level),
+           "a level outside its range was read");
+}
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    FuzzBytes bytes(data, size);
-    int32_t position;
-    bytes.Fill(&position, sizeof position);
-    LevelFromPosition(position);
+void Fuzz(FuzzBytes& bytes) {
+    LevelFromPosition(bytes.Take<int32_t>());
 
     FuzzBios bios(bytes, CheckRequest);
     DisplayRanges ranges;
     if (ReadDisplayRanges(ranges)) {
-        if (ranges.brightness.min > ranges.brightness.max ||
-            ranges.contrast.min > ranges.contrast.max)
-            Finding("a range that runs backwards was read");
-        uint8_t level = 0;
-        if (ReadLevel(GetDisplayBrightness, &ranges.brightness, level) &&
-            !ranges.brightness.Contains(level))
-            Finding("a brightness outside its range was read");
-        if (ReadLevel(GetDisplayContrast, &ranges.contrast, level) &&
-            !ranges.contrast.Contains(level))
-            Finding("a contrast outside its range was read");
+        CheckLevel(GetDisplayBrightness, ranges.brightness);
+        CheckLevel(GetDisplayContrast, ranges.contrast);
     }
     const PostReading post = ReadPostOptions();
-    if ((post.memTestRead && post.memTest > 1) || (post.silentBootRead && post.silentBoot > 1))
-        Finding("a POST option that is neither on nor off was read");
+    Expect((!post.memTestRead || post.memTest <= 1) &&
+               (!post.silentBootRead || post.silentBoot <= 1),
+           "a POST option that is neither on nor off was read");
 
     BootDisplayState display;
     PostOptionBytes options;
-    while (!bytes.Empty()) {
-        const uint8_t step = bytes.Byte();
-        switch (step % 4) {
-        case 0:
-            display.Choose(step & 0x10 ? kBootDisplayAuto : kBootDisplayBoth);
-            options.ChooseMemTest(step & 0x20);
-            options.ChooseSilentBoot(step & 0x40);
-            break;
-        case 1:
-            display.ApplyPending(step >> 7);
-            options.ApplyPending(step >> 7);
-            break;
-        case 2:
-            display.WriteApplied();
-            options.WriteApplied();
-            break;
-        default:
-            display.Forget();
-            options.Forget();
-        }
-    }
-    return 0;
+    bytes.Steps(
+        [&](uint8_t step) { display.Choose(step & 0x10 ? kBootDisplayAuto : kBootDisplayBoth); },
+        [&](uint8_t step) { options.ChooseMemTest(step & 0x10); },
+        [&](uint8_t step) { options.ChooseSilentBoot(step & 0x10); },
+        [&](uint8_t step) { display.ApplyPending(step >> 7); },
+        [&](uint8_t step) { options.ApplyPending(step >> 7); },
+        [&](uint8_t) { display.WriteApplied(); }, [&](uint8_t) { options.WriteApplied(); },
+        [&](uint8_t) { display.Forget(); }, [&](uint8_t) { options.Forget(); });
 }

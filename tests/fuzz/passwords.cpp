@@ -7,83 +7,49 @@
 #include "PromptCheck.h"
 #include "ScanCodeRules.h"
 
-namespace {
-
-bool IsPasswordCode(const BiosRegs& request) {
-    const uint8_t function = LowByte(request.ebx);
+static void CheckRequest(const BiosRegs& request) {
+    const uint32_t call = Call(request);
     const uint8_t mode = HighByte(request.ebx);
-    return LowWord(request.eax) == 0x9610 && (function == 0x07 || function == 0x08) &&
-           (mode == 2 || mode == 3);
-}
-
-void CheckRequest(const BiosRegs& request) {
-    if (!IsPasswordCode(request))
+    if ((call != 0x961007 && call != 0x961008) || (mode != 2 && mode != 3)) // codes sent
         return;
-    const uint32_t length = request.ecx;
-    if (length > MaxPasswordLength)
-        Finding("a password request names more than seven codes");
-    if (length && !RequestBuffer(request, length))
-        Finding("a password request names no buffer");
+    Expect(request.ecx <= MaxPasswordLength, "a password request names more than seven codes");
+    Expect(!request.ecx || ReadableCallerBuffer(request.esi, request.ecx),
+           "a password request names no buffer");
 }
 
-// Any spread of digit, letter and other keys over the scan codes.
-uint32_t Translate(uint8_t scanCode) {
-    return (scanCode * 37u) % 0x70;
-}
-
-PasswordEntry EntryFrom(FuzzBytes& bytes) {
-    PasswordEntry entry;
-    bytes.Fill(&entry, sizeof entry);
-    return entry;
-}
-
-void CheckLength(const PasswordEntry& entry) {
-    if (entry.length < 0 || entry.length > MaxPasswordLength)
-        Finding("an entry's length left 0..7");
-}
-
-} // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    FuzzBytes bytes(data, size);
-    PasswordEntry typed = EmptyEntry(1);
-    PasswordEntry confirm = EmptyEntry(1);
-    const uint8_t keys = bytes.Byte() % 24;
-    for (uint8_t i = 0; i < keys; ++i) {
+void Fuzz(FuzzBytes& bytes) {
+    const auto inRange = [](int32_t length) { return length >= 0 && length <= MaxPasswordLength; };
+    PasswordEntry typed = EmptyEntry(1), confirm = EmptyEntry(1);
+    for (uint8_t i = 0, keys = bytes.Byte() % 24; i < keys; ++i) {
         PasswordEntry& field = i % 3 ? typed : confirm;
         const uint32_t character = bytes.Byte();
-        JudgeChar(field, character, bytes.Byte(), Translate);
-        CheckLength(field);
+        // Any spread of digit, letter and other keys over the scan codes.
+        JudgeChar(field, character, bytes.Byte(), [](uint8_t code) { return code * 37u % 0x70; });
+        Expect(inRange(field.length), "an entry's length left 0..7");
         JudgeKeyDown(character);
         JudgeKeyUp(character);
     }
 
-    PasswordEntry result = EntryFrom(bytes);
-    const PasswordEntry damaged = EntryFrom(bytes);
-    if (ValidLength(damaged) < 0 || ValidLength(damaged) > MaxPasswordLength)
-        Finding("ValidLength left 0..7");
+    PasswordEntry result = bytes.Take<PasswordEntry>();
+    const PasswordEntry damaged = bytes.Take<PasswordEntry>();
+    Expect(inRange(ValidLength(damaged)), "ValidLength left 0..7");
     SameCodes(damaged, typed);
     const bool changed =
         JudgeChangeOk(typed, confirm, bytes.Byte() & 1, result) == ChangeOutcome::Ok;
-    if (changed)
-        CheckLength(result);
+    Expect(!changed || inRange(result.length), "a changed entry's length left 0..7");
 
     FuzzBios bios(bytes, CheckRequest);
     int32_t failures = 0;
     for (int attempt = 0; attempt < kPromptTries; ++attempt) {
         PasswordEntry prompt = typed;
         JudgePromptAttempt(prompt, failures);
-        if (prompt.length != 0 || prompt.codes[0] != 0)
-            Finding("the prompt kept the typed codes");
+        Expect(prompt.length == 0 && prompt.codes[0] == 0, "the prompt kept the typed codes");
     }
-    ReadPasswordState(PowerOn);
-    ReadPasswordState(Setup);
-    WritePassword(Setup, typed);
     PasswordChanges changes;
-    changes.MarkChanged(PowerOn);
-    changes.MarkChanged(Setup);
-    changes.Apply(1, typed, changed ? result : confirm);
-    changes.WriteApplied();
-    changes.Forget();
-    return 0;
+    const auto kind = [](uint8_t step) { return step & 0x10 ? PowerOn : Setup; };
+    bytes.Steps([&](uint8_t step) { ReadPasswordState(kind(step)); },
+                [&](uint8_t step) { WritePassword(kind(step), typed); },
+                [&](uint8_t step) { changes.MarkChanged(kind(step)); },
+                [&](uint8_t step) { changes.Apply(step >> 7, typed, changed ? result : confirm); },
+                [&](uint8_t) { changes.WriteApplied(); }, [&](uint8_t) { changes.Forget(); });
 }

@@ -5,29 +5,21 @@
 #include "PlaceholderText.h"
 #include "SystemProbe.h"
 
-#include <cstring>
-
-namespace {
-
-constexpr int kTexts = 8;
-
-class FuzzTexts : public RowSink {
+// The string table, the device manager and the rows' sink, all from the fuzzer.
+class FuzzSources : public RowSink, public PortSource {
 public:
-    explicit FuzzTexts(FuzzBytes& bytes) {
-        for (char* text : texts_) {
-            const size_t length = bytes.Byte() % 24;
-            bytes.Fill(text, length);
-            text[length] = '\0';
-        }
+    explicit FuzzSources(FuzzBytes& bytes) : bytes_(bytes) {
+        for (char* text : texts_)
+            bytes.Text(text, 24);
+        windows5_ = bytes.Byte() & 1;
     }
     void LoadText(uint32_t id, char* text, size_t size) const override {
-        CopyText(texts_[id % kTexts], text, size);
+        CopyText(texts_[id % 8], text, size);
     }
     void AddRow(uint32_t labelId, uint32_t valueId) override {
-        char label[kProbeTextSize], value[kProbeTextSize];
-        LoadText(labelId, label, sizeof label);
+        char value[kProbeTextSize];
         LoadText(valueId, value, sizeof value);
-        AddRow(label, value);
+        AddRow(labelId, value);
     }
     void AddRow(uint32_t labelId, const char* value) override {
         char label[kProbeTextSize];
@@ -35,17 +27,9 @@ public:
         AddRow(label, value);
     }
     void AddRow(const char* label, const char* value) override {
-        if (std::strlen(label) >= kProbeTextSize || std::strlen(value) >= kProbeTextSize)
-            Finding("a row text overruns the row buffer");
+        Expect(std::strlen(label) < kProbeTextSize && std::strlen(value) < kProbeTextSize,
+               "a row text overruns the row buffer");
     }
-
-private:
-    char texts_[kTexts][32];
-};
-
-class FuzzPorts : public PortSource {
-public:
-    explicit FuzzPorts(FuzzBytes& bytes) : bytes_(bytes), windows5_(bytes.Byte() & 1) {}
     bool IsWindows5OrLater() const override { return windows5_; }
     DeviceMatch FindDevice(DeviceClass, const char*, uint32_t* problem) const override {
         bytes_.Fill(problem, sizeof *problem);
@@ -54,34 +38,19 @@ public:
 
 private:
     FuzzBytes& bytes_;
+    char texts_[8][32];
     bool windows5_;
 };
 
-} // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    FuzzBytes bytes(data, size);
-    FuzzTexts sink(bytes);
-    FuzzPorts ports(bytes);
+void Fuzz(FuzzBytes& bytes) {
+    FuzzSources sources(bytes);
 
     char pattern[32], text[16];
-    sink.LoadText(0, pattern, sizeof pattern);
+    sources.LoadText(0, pattern, sizeof pattern);
     FillPlaceholder(pattern, pattern + 1, text, bytes.Byte() % (sizeof text + 1));
-    int32_t number;
-    bytes.Fill(&number, sizeof number);
+    const int32_t number = bytes.Take<int32_t>();
     FillNumberPlaceholder(pattern, number, text, bytes.Byte() % (sizeof text + 1));
 
     FuzzBios bios(bytes);
-    AddCpuRows(sink);
-    AddTotalMemoryRow(sink);
-    AddVideoRamRow(sink);
-    AddIdeRow(sink, 0x80);
-    AddIdeRow(sink, 0x82);
-    AddSerialPortRows(sink, ports, 0);
-    AddSerialPortRows(sink, ports, 1);
-    AddParallelPortRows(sink, ports);
-    AddInternalCacheRow(sink);
-    AddExternalCacheRow(sink);
-    AddPointingDeviceRow(sink);
-    return 0;
+    AddInformationRows(sources, sources);
 }

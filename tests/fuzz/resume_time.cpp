@@ -3,132 +3,83 @@
 // survives encoding, an alarm the check accepts is a real date and time, and the
 // alarm's text stays within its buffer whatever the string table holds.
 #include "FuzzBios.h"
-#include "ResumeTime.h"
 #include "ResumeTimeText.h"
 #include "resume_time_ids.h"
 
-#include <cstring>
-#include <memory>
-
-namespace {
+#include <array>
+#include <cstdio>
+#include <vector>
 
 // The three texts the alarm's text loads: unknown time, month name, day suffix.
-struct Table {
-    char unknown[48];
-    char month[48];
-    char suffix[48];
-};
-Table g_table;
-
-void FillText(FuzzBytes& bytes, char (&text)[48]) {
-    const size_t length = bytes.Byte() % sizeof text;
-    bytes.Fill(text, length);
-    text[length] = '\0';
-}
+static char g_texts[3][48];
 
 // As LoadString: at most size - 1 characters, always terminated.
-int LoadFuzzed(unsigned id, char* text, int size) {
-    const char* loaded = id == IDS_UNKNOWN_TIME ? g_table.unknown
-                         : id == IDS_DAY_SUFFIX ? g_table.suffix
-                                                : g_table.month;
+static int LoadFuzzed(unsigned id, char* text, int size) {
     if (size <= 0)
         return 0;
-    size_t length = std::strlen(loaded);
-    if (length > static_cast<size_t>(size) - 1)
-        length = static_cast<size_t>(size) - 1;
-    std::memcpy(text, loaded, length);
-    text[length] = '\0';
-    return static_cast<int>(length);
+    std::snprintf(text, size, "%s", g_texts[(id != IDS_UNKNOWN_TIME) + (id == IDS_DAY_SUFFIX)]);
+    return static_cast<int>(std::strlen(text));
 }
 
-bool AllDigits(uint32_t packed, int nibbles) {
-    for (int i = 0; i < nibbles; ++i) {
-        if ((packed >> (4 * i) & 0xF) > 9)
-            return false;
-    }
-    return true;
+// Every BCD nibble of a time in one number, seconds lowest: 14 digits for a known time.
+static uint64_t Nibbles(const BcdResumeTime& b) {
+    return b.second | b.minute << 8 | b.hour << 16 | uint64_t{b.monthDay} << 24 |
+           uint64_t{b.year} << 40;
 }
 
-bool Same(const ResumeTime& a, const ResumeTime& b) {
-    return a.year == b.year && a.month == b.month && a.day == b.day && a.hour == b.hour &&
-           a.minute == b.minute && a.second == b.second;
+// Decodes bcd into time; true when it is known (every nibble a digit).
+static bool CheckBcd(const BcdResumeTime& bcd, ResumeTime& time) {
+    const uint64_t nibbles = Nibbles(bcd); // a nibble above 9 has bit 3 and bit 2 or 1 set
+    const bool digits = (nibbles >> 3 & (nibbles >> 2 | nibbles >> 1) & 0x11111111111111) == 0;
+    Expect(DecodeResumeTime(bcd, time) == digits,
+           "a BCD time's known flag disagrees with its digits");
+    Expect(!digits || Nibbles(EncodeResumeTime(time)) == nibbles,
+           "a decoded BCD time encodes to other bytes");
+    return digits;
 }
 
-void CheckBcd(const BcdResumeTime& bcd) {
-    ResumeTime time = {};
-    const bool digits = AllDigits(bcd.second, 2) && AllDigits(bcd.minute, 2) &&
-                        AllDigits(bcd.hour, 2) && AllDigits(bcd.monthDay, 4) &&
-                        AllDigits(bcd.year, 4);
-    if (DecodeResumeTime(bcd, time) != digits)
-        Finding("a BCD time's known flag disagrees with its digits");
-    if (!digits)
-        return;
-    const BcdResumeTime again = EncodeResumeTime(time);
-    if (again.second != bcd.second || again.minute != bcd.minute || again.hour != bcd.hour ||
-        again.monthDay != bcd.monthDay || again.year != bcd.year)
-        Finding("a decoded BCD time encodes to other bytes");
+static void CheckClockTime(const ResumeTime& t) {
+    ResumeTime d = {};
+    Expect(!IsInClockRange(t) || (DecodeResumeTime(EncodeResumeTime(t), d) && d.year == t.year &&
+                                  d.month == t.month && d.day == t.day && d.hour == t.hour &&
+                                  d.minute == t.minute && d.second == t.second),
+           "a time the clock holds does not survive BCD");
 }
 
-void CheckClockTime(const ResumeTime& time) {
-    if (!IsInClockRange(time))
-        return;
-    ResumeTime decoded = {};
-    if (!DecodeResumeTime(EncodeResumeTime(time), decoded) || !Same(time, decoded))
-        Finding("a time the clock holds does not survive BCD");
-}
-
-void CheckAlarm(const int16_t f[6], const ResumeTime& now) {
+static void CheckAlarm(const std::array<int16_t, 6>& f, const ResumeTime& now) {
     if (!IsValidAlarmTime(f[0], f[1], f[2], f[3], f[4], f[5], now))
         return;
-    if (f[2] < 1 || f[2] > DaysInMonth(f[0], f[1]) || f[3] < 0 || f[3] > 23 || f[4] < 0 ||
-        f[4] > 59 || f[5] < 0 || f[5] > 59)
-        Finding("an alarm that is not a real date and time was accepted");
-    if (f[0] < now.year)
-        Finding("an alarm in an earlier year was accepted");
+    Expect(f[0] >= now.year && f[2] >= 1 && f[2] <= DaysInMonth(f[0], f[1]) && f[3] >= 0 &&
+               f[3] <= 23 && f[4] >= 0 && f[4] <= 59 && f[5] >= 0 && f[5] <= 59,
+           "an alarm in an earlier year, or not a real date and time, was accepted");
 }
 
-void CheckText(const ResumeTime& time, bool known, ClockDigits digits, size_t size) {
+// choice: bit 0 the clock digits, the rest the text buffer's size.
+static void CheckText(const ResumeTime& time, bool known, uint8_t choice) {
+    const size_t size = choice >> 1;
     // Exactly size bytes, so that AddressSanitizer sees any byte written past them.
-    const std::unique_ptr<char[]> text(new char[size ? size : 1]);
-    FormatResumeTime(LoadFuzzed, time, known, digits, text.get(), size);
-    if (size && !std::memchr(text.get(), '\0', size))
-        Finding("the alarm's text is not terminated within its buffer");
+    std::vector<char> text(size ? size : 1);
+    FormatResumeTime(LoadFuzzed, time, known,
+                     choice & 1 ? ClockDigits::TwoDigits : ClockDigits::AsRead, text.data(), size);
+    Expect(!size || std::memchr(text.data(), '\0', size),
+           "the alarm's text is not terminated within its buffer");
 }
 
-} // namespace
+void Fuzz(FuzzBytes& bytes) {
+    // Braced lists take their bytes in order.
+    const BcdResumeTime bcd = {bytes.Byte(), bytes.Byte(), bytes.Byte(), bytes.Take<uint16_t>(),
+                               bytes.Take<uint16_t>()};
+    ResumeTime decoded = {};
+    const bool known = CheckBcd(bcd, decoded);
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    FuzzBytes bytes(data, size);
-    BcdResumeTime bcd = {};
-    bcd.second = bytes.Byte();
-    bcd.minute = bytes.Byte();
-    bcd.hour = bytes.Byte();
-    bytes.Fill(&bcd.monthDay, sizeof bcd.monthDay);
-    bytes.Fill(&bcd.year, sizeof bcd.year);
-    CheckBcd(bcd);
-
-    ResumeTime time = {};
-    bytes.Fill(&time.year, sizeof time.year);
-    time.month = bytes.Byte();
-    time.day = bytes.Byte();
-    time.hour = bytes.Byte();
-    time.minute = bytes.Byte();
-    time.second = bytes.Byte();
+    const ResumeTime time = {bytes.Take<uint16_t>(), bytes.Byte(), bytes.Byte(),
+                             bytes.Byte(),           bytes.Byte(), bytes.Byte()};
     CheckClockTime(time);
-
-    int16_t alarm[6];
-    bytes.Fill(alarm, sizeof alarm);
-    CheckAlarm(alarm, time);
+    CheckAlarm(bytes.Take<std::array<int16_t, 6>>(), time);
 
     const uint8_t textChoice = bytes.Byte();
-    FillText(bytes, g_table.unknown);
-    FillText(bytes, g_table.month);
-    FillText(bytes, g_table.suffix);
-    const ClockDigits digits = textChoice & 1 ? ClockDigits::TwoDigits : ClockDigits::AsRead;
-    const size_t textSize = textChoice >> 1;
-    ResumeTime decoded = {};
-    const bool known = DecodeResumeTime(bcd, decoded);
-    CheckText(decoded, known, digits, textSize);
-    CheckText(time, true, digits, textSize);
-    return 0;
+    for (char* text : g_texts)
+        bytes.Text(text, sizeof g_texts[0]);
+    CheckText(decoded, known, textChoice);
+    CheckText(time, true, textChoice);
 }

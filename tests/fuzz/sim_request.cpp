@@ -1,66 +1,47 @@
 // The simulated BIOS's request handling: optionally a machine profile and a fault,
-// then requests, each a 16-byte caller buffer followed by the 44-byte block.
-#include "FuzzBytes.h"
+// then requests, each a 16-byte caller buffer followed by the 44-byte block. The log
+// must count every request and keep no buffer larger than the one reached.
+#include "FuzzBios.h"
 #include "SimBios.h"
 
-namespace {
-
 // The caller buffer lives at esi 0x1000..0x100F; any other address is unreachable.
-constexpr uint32_t kBufferAddress = 0x1000;
-constexpr uint32_t kBufferSize = 16;
-
-bool Reaches(uint32_t address, uint32_t size) {
-    return address >= kBufferAddress && size <= kBufferSize &&
-           address - kBufferAddress <= kBufferSize - size;
+static uint8_t* Reach(void* buffer, uint32_t address, uint32_t size) {
+    const uint32_t offset = address - 0x1000;
+    const bool inside = address >= 0x1000 && size <= 16 && offset <= 16 - size;
+    return inside ? static_cast<uint8_t*>(buffer) + offset : nullptr;
 }
 
-bool Read(void* context, uint32_t address, void* to, uint32_t size) {
-    if (!Reaches(address, size))
-        return false;
-    std::memcpy(to, static_cast<uint8_t*>(context) + (address - kBufferAddress), size);
-    return true;
+static bool Read(void* buffer, uint32_t address, void* to, uint32_t size) {
+    const uint8_t* from = Reach(buffer, address, size);
+    return from && std::memcpy(to, from, size);
 }
 
-bool Write(void* context, uint32_t address, const void* from, uint32_t size) {
-    if (!Reaches(address, size))
-        return false;
-    std::memcpy(static_cast<uint8_t*>(context) + (address - kBufferAddress), from, size);
-    return true;
+static bool Write(void* buffer, uint32_t address, const void* from, uint32_t size) {
+    uint8_t* to = Reach(buffer, address, size);
+    return to && std::memcpy(to, from, size);
 }
 
-} // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+void Fuzz(FuzzBytes& bytes) {
     static sim::SimBios bios; // too large for the stack, as in the driver
     bios.Reset();
-    FuzzBytes bytes(data, size);
     const uint8_t setup = bytes.Byte();
-    if (setup & 1) {
-        sim::MachineProfile profile;
-        bytes.Fill(&profile, sizeof profile);
-        bios.LoadProfile(profile);
-    }
-    if (setup & 2) {
-        sim::Fault fault;
-        bytes.Fill(&fault, sizeof fault);
-        bios.ArmFault(fault);
-    }
-    uint8_t buffer[kBufferSize];
+    if (setup & 1)
+        bios.LoadProfile(bytes.Take<sim::MachineProfile>());
+    if (setup & 2)
+        bios.ArmFault(bytes.Take<sim::Fault>());
+    uint8_t buffer[16];
     const sim::CallerMemory memory = {buffer, Read, Write};
-    while (!bytes.Empty()) {
+    uint32_t handled = 0;
+    for (; bytes.Left(); ++handled) {
         bytes.Fill(buffer, sizeof buffer);
-        sim::Regs request;
-        bytes.Fill(&request, sizeof request);
-        if (setup & 4) {
-            bios.Handle(request, request, memory); // request and reply may be one block
-        } else {
-            sim::Regs reply;
-            bios.Handle(request, reply, memory);
-        }
+        sim::Regs request = bytes.Take<sim::Regs>(), reply;
+        bios.Handle(request, setup & 4 ? request : reply, memory); // one block, or two
     }
     const uint32_t count = bios.LogCount();
-    volatile uint8_t seen = bios.LogAt(count ? count - 1 : 0).bufferSize;
-    seen = bios.LogAt(count).bufferSize;
-    (void)seen;
-    return 0;
+    const sim::LogEntry& last = bios.LogAt(count ? count - 1 : 0);
+    Expect(count == (handled < sim::kLogCapacity ? handled : sim::kLogCapacity) &&
+               last.sequence == handled,
+           "the log lost count of the requests");
+    Expect(last.bufferSize <= sizeof buffer, "the log keeps a buffer larger than the one reached");
+    Expect(bios.LogAt(count).sequence == 0, "an index past the log's end gives an entry");
 }
