@@ -26,28 +26,11 @@ COLORREF Column(int x, int y) {
     return x < 16 && y < 8 ? kColumnColours[y < 4 ? x : 15 - x] : kHostColour;
 }
 
-HMODULE Module() {
-    return ::GetModuleHandleA(nullptr);
-}
+const HMODULE kModule = ::GetModuleHandleA(nullptr);
 
 // True while handle names a live GDI object (deleted ones report no type).
 bool Alive(HGDIOBJ handle) {
     return handle && ::GetObjectType(handle) != 0;
-}
-
-int Width(HBITMAP bitmap) {
-    BITMAP info = {};
-    ::GetObjectA(bitmap, sizeof info, &info);
-    return info.bmWidth;
-}
-
-int PaletteSize(HPALETTE palette) {
-    return ::GetPaletteEntries(palette, 0, 0, nullptr);
-}
-
-HPALETTE OneEntryPalette() {
-    LOGPALETTE logical = {0x300, 1, {{1, 2, 3, 0}}};
-    return ::CreatePalette(&logical);
 }
 
 std::string Hex(COLORREF c) {
@@ -63,12 +46,12 @@ protected:
     void SetUp() override {
         WNDCLASSA wc = {};
         wc.lpfnWndProc = DefWindowProcA;
-        wc.hInstance = Module();
-        wc.hbrBackground = ::CreateSolidBrush(kHostColour);
+        wc.hInstance = kModule;
+        wc.hbrBackground = hostBrush_;
         wc.lpszClassName = "TarvellPictureHost";
         ::RegisterClassA(&wc);
         host_ = ::CreateWindowExA(WS_EX_TOPMOST, wc.lpszClassName, "", WS_POPUP | WS_VISIBLE, 0, 0,
-                                  640, 480, nullptr, nullptr, Module(), nullptr);
+                                  640, 480, nullptr, nullptr, kModule, nullptr);
         ::UpdateWindow(host_);
     }
     void TearDown() override { ::DestroyWindow(host_); }
@@ -77,11 +60,12 @@ protected:
     HWND Show(int width, int height, WORD picture, WORD mask) {
         HWND placeholder =
             ::CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | WS_DISABLED | BS_PUSHBUTTON,
-                              10, 10, width, height, host_, nullptr, Module(), nullptr);
+                              10, 10, width, height, host_, nullptr, kModule, nullptr);
         ::UpdateWindow(host_);
         EXPECT_TRUE(picture_.SubclassWindow(placeholder));
         EXPECT_EQ(0, picture_.LoadBitmaps(picture, mask));
-        Repaint();
+        Blank();
+        ::RedrawWindow(placeholder, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
         return placeholder;
     }
     // Covers the placeholder with the host colour and marks it painted, so that only
@@ -90,15 +74,9 @@ protected:
         HDC dc = ::GetDC(picture_.m_hWnd);
         RECT client;
         ::GetClientRect(picture_.m_hWnd, &client);
-        HBRUSH brush = ::CreateSolidBrush(kHostColour);
-        ::FillRect(dc, &client, brush);
-        ::DeleteObject(brush);
+        ::FillRect(dc, &client, hostBrush_);
         ::ReleaseDC(picture_.m_hWnd, dc);
         ::ValidateRect(picture_.m_hWnd, nullptr);
-    }
-    void Repaint() {
-        Blank();
-        ::RedrawWindow(picture_.m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     }
     std::string Pixel(int x, int y) {
         HDC dc = ::GetDC(picture_.m_hWnd);
@@ -107,6 +85,7 @@ protected:
         return Hex(colour);
     }
 
+    HBRUSH hostBrush_ = ::CreateSolidBrush(kHostColour); // the class keeps the first test's
     HWND host_ = nullptr;
     CPaletteBitmap picture_;
 };
@@ -122,7 +101,7 @@ TEST_F(PaletteBitmapTest, FourBitPictureGetsItsSixteenColoursAsPalette) {
     EXPECT_EQ(16, info.bmWidth);
     EXPECT_EQ(8, info.bmHeight);
     PALETTEENTRY entries[16] = {};
-    ASSERT_EQ(16, PaletteSize(picture_.Palette()));
+    ASSERT_EQ(16u, ::GetPaletteEntries(picture_.Palette(), 0, 0, nullptr));
     ASSERT_EQ(16u, ::GetPaletteEntries(picture_.Palette(), 0, 16, entries));
     for (int i = 0; i < 16; ++i) {
         EXPECT_EQ(Hex(kColumnColours[i]),
@@ -131,48 +110,45 @@ TEST_F(PaletteBitmapTest, FourBitPictureGetsItsSixteenColoursAsPalette) {
     }
 }
 
-// A missing or malformed picture leaves the control blank; a missing or malformed mask
-// draws the picture opaque, and the picture's palette stays.
+// A missing picture leaves the control blank (a malformed one is refused as in
+// LoadDibResource); a missing or malformed mask draws the picture opaque, and the
+// picture's palette stays.
 TEST_F(PaletteBitmapTest, MissingOrBrokenResources) {
     picture_.LoadBitmaps(IDB_TEST_MISSING, IDB_TEST_COLUMNS_MASK);
     EXPECT_EQ(nullptr, picture_.Picture());
     EXPECT_TRUE(picture_.Mask()) << "the mask alone is of no use but does no harm";
-    for (WORD broken : {IDB_TEST_SHORT_TABLE, IDB_TEST_TRUNCATED}) {
-        CPaletteBitmap control;
-        control.LoadBitmaps(broken, 0);
-        EXPECT_EQ(nullptr, control.Picture()) << broken;
-        EXPECT_EQ(nullptr, control.Palette()) << broken;
-    }
     for (WORD mask : {WORD(0), WORD(IDB_TEST_MISSING), WORD(IDB_TEST_SHORT_TABLE)}) {
         CPaletteBitmap control;
         control.LoadBitmaps(IDB_TEST_COLUMNS, mask);
         EXPECT_TRUE(control.Picture()) << mask;
         EXPECT_EQ(nullptr, control.Mask()) << mask;
-        EXPECT_EQ(16, PaletteSize(control.Palette())) << mask;
+        EXPECT_EQ(16u, ::GetPaletteEntries(control.Palette(), 0, 0, nullptr)) << mask;
     }
 }
 
 TEST_F(PaletteBitmapTest, LoadDibResourceReplacesThePaletteOnlyWhenItLoads) {
-    HPALETTE slot = OneEntryPalette();
+    LOGPALETTE logical = {0x300, 1, {{1, 2, 3, 0}}};
+    HPALETTE slot = ::CreatePalette(&logical);
     const HPALETTE before = slot;
     for (WORD id : {IDB_TEST_MISSING, IDB_TEST_SHORT_TABLE, IDB_TEST_TRUNCATED}) {
-        EXPECT_EQ(nullptr, CPaletteBitmap::LoadDibResource(Module(), id, slot)) << id;
+        EXPECT_EQ(nullptr, CPaletteBitmap::LoadDibResource(kModule, id, slot)) << id;
         EXPECT_EQ(before, slot) << id;
         EXPECT_TRUE(Alive(slot)) << id;
     }
     // A true-colour bitmap has no palette: the slot takes none, the old one is deleted.
-    HBITMAP bitmap = CPaletteBitmap::LoadDibResource(Module(), IDB_TEST_TRUE_COLOUR, slot);
-    ASSERT_TRUE(bitmap);
-    EXPECT_EQ(2, Width(bitmap));
+    HBITMAP bitmap = CPaletteBitmap::LoadDibResource(kModule, IDB_TEST_TRUE_COLOUR, slot);
+    BITMAP info = {};
+    ASSERT_TRUE(::GetObjectA(bitmap, sizeof info, &info));
+    EXPECT_EQ(2, info.bmWidth);
     EXPECT_EQ(nullptr, slot);
     EXPECT_FALSE(Alive(before));
     ::DeleteObject(bitmap);
 
-    HRSRC found = ::FindResourceA(Module(), MAKEINTRESOURCEA(IDB_TEST_TRUE_COLOUR), RT_BITMAP);
+    HRSRC found = ::FindResourceA(kModule, MAKEINTRESOURCEA(IDB_TEST_TRUE_COLOUR), RT_BITMAP);
     UINT count = 99;
     EXPECT_EQ(nullptr,
-              CPaletteBitmap::CreateDibPalette(::LockResource(::LoadResource(Module(), found)),
-                                               ::SizeofResource(Module(), found), count));
+              CPaletteBitmap::CreateDibPalette(::LockResource(::LoadResource(kModule, found)),
+                                               ::SizeofResource(kModule, found), count));
     EXPECT_EQ(0u, count);
 }
 

@@ -1,7 +1,6 @@
 #include "TextFit.h"
 
 #include <algorithm>
-#include <cstdio>
 
 namespace layout {
 
@@ -24,16 +23,10 @@ public:
     ControlDc& operator=(const ControlDc&) = delete;
     HDC dc() const { return m_dc; }
 
-    // Width and height of text drawn on one line.
-    SIZE Line(const std::string& text, UINT prefix = 0) const {
-        RECT r = {0, 0, 0, 0};
-        DrawTextA(m_dc, text.c_str(), -1, &r, DT_CALCRECT | DT_SINGLELINE | prefix);
-        return {r.right, r.bottom};
-    }
-    // The rectangle text needs when wrapped at width.
-    RECT Wrapped(const std::string& text, int width, UINT prefix = 0) const {
+    // The rectangle text needs drawn with flags: on one line, or wrapped at width.
+    RECT Need(const std::string& text, UINT flags, int width = 0) const {
         RECT r = {0, 0, width, 0};
-        DrawTextA(m_dc, text.c_str(), -1, &r, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | prefix);
+        DrawTextA(m_dc, text.c_str(), -1, &r, DT_CALCRECT | flags);
         return r;
     }
 
@@ -49,59 +42,39 @@ std::string TextOf(HWND window) {
     return text;
 }
 
-std::string ClassOf(HWND window) {
-    char name[64] = "";
-    GetClassNameA(window, name, sizeof name);
-    return name;
-}
-
 // Adds text of control to clips when it needs more room than it has (heights of 0
 // for a width alone).
 void Report(std::vector<Clip>& clips, int controlId, const std::string& text, int needW, int hasW,
             int needH = 0, int hasH = 0) {
-    if (needW <= hasW && needH <= hasH)
-        return;
-    char detail[96];
-    std::snprintf(detail, sizeof detail, "needs %dx%d px, has %dx%d", needW, needH, hasW, hasH);
-    clips.push_back({controlId, text, detail});
+    const auto size = [](int w, int h) { return std::to_string(w) + "x" + std::to_string(h); };
+    if (needW > hasW || needH > hasH)
+        clips.push_back(
+            {controlId, text, "needs " + size(needW, needH) + " px, has " + size(hasW, hasH)});
 }
 
-int Dpi(HDC dc) {
-    return GetDeviceCaps(dc, LOGPIXELSX);
-}
-
-void CheckStatic(HWND control, std::vector<Clip>& clips) {
-    const LONG style = GetWindowLongA(control, GWL_STYLE);
+// A static or button control of this style, text and client rectangle.
+void CheckStatic(HWND control, LONG style, const std::string& text, const RECT& has,
+                 std::vector<Clip>& clips) {
     const LONG type = style & SS_TYPEMASK;
-    const std::string text = TextOf(control);
-    if (text.empty() || (type > SS_RIGHT && type != SS_SIMPLE && type != SS_LEFTNOWORDWRAP))
+    if (type > SS_RIGHT && type != SS_SIMPLE && type != SS_LEFTNOWORDWRAP)
         return;
     const UINT prefix = (style & SS_NOPREFIX) ? DT_NOPREFIX : 0;
-    RECT has;
-    GetClientRect(control, &has);
     ControlDc dc(control);
-    RECT need;
-    if (type == SS_SIMPLE || type == SS_LEFTNOWORDWRAP) {
-        const SIZE line = dc.Line(text, prefix);
-        need = {0, 0, line.cx, line.cy};
-    } else {
-        need = dc.Wrapped(text, has.right, prefix);
-    }
+    const RECT need = type == SS_SIMPLE || type == SS_LEFTNOWORDWRAP
+                          ? dc.Need(text, DT_SINGLELINE | prefix)
+                          : dc.Need(text, DT_WORDBREAK | DT_EXPANDTABS | prefix, has.right);
     Report(clips, GetDlgCtrlID(control), text, need.right, has.right, need.bottom, has.bottom);
 }
 
-void CheckButton(HWND control, std::vector<Clip>& clips) {
-    const LONG style = GetWindowLongA(control, GWL_STYLE);
+void CheckButton(HWND control, LONG style, const std::string& text, const RECT& has,
+                 std::vector<Clip>& clips) {
     const LONG type = style & BS_TYPEMASK;
-    const std::string text = TextOf(control);
-    if (text.empty() || (style & (BS_BITMAP | BS_ICON)) || type == BS_OWNERDRAW)
+    if ((style & (BS_BITMAP | BS_ICON)) || type == BS_OWNERDRAW)
         return;
-    RECT has;
-    GetClientRect(control, &has);
     ControlDc dc(control);
-    const SIZE line = dc.Line(text);
-    int needW = line.cx;
-    int needH = line.cy;
+    const RECT line = dc.Need(text, DT_SINGLELINE);
+    int needW = line.right;
+    int needH = line.bottom;
     switch (type) {
     case BS_PUSHBUTTON:
     case BS_DEFPUSHBUTTON:
@@ -120,7 +93,7 @@ void CheckButton(HWND control, std::vector<Clip>& clips) {
     default: {
         // Check boxes and radio buttons: the glyph, half a digit's width, the text,
         // and the focus rectangle around it.
-        const int glyph = 12 * Dpi(dc.dc()) / 96 + 1;
+        const int glyph = 12 * GetDeviceCaps(dc.dc(), LOGPIXELSX) / 96 + 1;
         int digit = 0;
         GetCharWidth32A(dc.dc(), '0', '0', &digit);
         needW += glyph + digit / 2 + 1;
@@ -142,20 +115,10 @@ void CheckComboItems(HWND control, std::vector<Clip>& clips) {
     for (int i = 0; i < count; ++i) {
         char text[512] = "";
         SendMessageA(control, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
-        const SIZE line = dc.Line(text, DT_NOPREFIX);
         // The focus rectangle takes a pixel on each side.
-        Report(clips, GetDlgCtrlID(control), text, line.cx + 2, has);
+        Report(clips, GetDlgCtrlID(control), text,
+               dc.Need(text, DT_SINGLELINE | DT_NOPREFIX).right + 2, has);
     }
-}
-
-// The width the list itself asks for a column (its own cell margins), leaving the
-// column as it was.
-int AutoWidth(HWND list, int column, int how) {
-    const int width = ListView_GetColumnWidth(list, column);
-    ListView_SetColumnWidth(list, column, how);
-    const int needed = ListView_GetColumnWidth(list, column);
-    ListView_SetColumnWidth(list, column, width);
-    return needed;
 }
 
 void CheckListColumns(HWND list, std::vector<Clip>& clips) {
@@ -171,8 +134,8 @@ void CheckListColumns(HWND list, std::vector<Clip>& clips) {
         ListView_GetColumn(list, column, &info);
         const int has = ListView_GetColumnWidth(list, column);
         // A header item pads its text by three edges on each side.
-        const int titleNeeds =
-            headerDc.Line(title, DT_NOPREFIX).cx + 6 * GetSystemMetrics(SM_CXEDGE);
+        const int titleNeeds = headerDc.Need(title, DT_SINGLELINE | DT_NOPREFIX).right +
+                               6 * GetSystemMetrics(SM_CXEDGE);
         Report(clips, GetDlgCtrlID(list), title, titleNeeds, has);
         const int rows = ListView_GetItemCount(list);
         if (rows == 0)
@@ -186,7 +149,9 @@ void CheckListColumns(HWND list, std::vector<Clip>& clips) {
             cells.push_back(cell);
             widest = std::max<int>(widest, ListView_GetStringWidth(list, cell));
         }
-        const int margin = AutoWidth(list, column, LVSCW_AUTOSIZE) - widest;
+        ListView_SetColumnWidth(list, column, LVSCW_AUTOSIZE);
+        const int margin = ListView_GetColumnWidth(list, column) - widest;
+        ListView_SetColumnWidth(list, column, has);
         for (const auto& cell : cells) {
             if (!cell.empty())
                 Report(clips, GetDlgCtrlID(list), cell,
@@ -195,26 +160,26 @@ void CheckListColumns(HWND list, std::vector<Clip>& clips) {
     }
 }
 
-BOOL CALLBACK CheckChild(HWND child, LPARAM found) {
-    auto& clips = *reinterpret_cast<std::vector<Clip>*>(found);
-    const std::string name = ClassOf(child);
-    if (name == "Static")
-        CheckStatic(child, clips);
-    else if (name == "Button")
-        CheckButton(child, clips);
-    else if (name == "ComboBox")
-        CheckComboItems(child, clips);
-    else if (name == WC_LISTVIEWA)
-        CheckListColumns(child, clips);
-    return TRUE;
-}
-
 } // namespace
 
 std::vector<Clip> FindClippedTexts(HWND window) {
     std::vector<Clip> clips;
-    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        CheckChild(child, reinterpret_cast<LPARAM>(&clips));
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        char className[64] = "";
+        GetClassNameA(child, className, sizeof className);
+        const std::string name = className, text = TextOf(child);
+        const LONG style = GetWindowLongA(child, GWL_STYLE);
+        RECT has;
+        GetClientRect(child, &has);
+        if (name == "Static" && !text.empty())
+            CheckStatic(child, style, text, has, clips);
+        else if (name == "Button" && !text.empty())
+            CheckButton(child, style, text, has, clips);
+        else if (name == "ComboBox")
+            CheckComboItems(child, clips);
+        else if (name == WC_LISTVIEWA)
+            CheckListColumns(child, clips);
+    }
     return clips;
 }
 
@@ -228,7 +193,7 @@ std::vector<Clip> FindClippedCaption(HWND dialog) {
     {
         ControlDc dc(dialog, font);
         // Frame, the close box and a little room at both ends of the bar.
-        needs = dc.Line(text, DT_NOPREFIX).cx + metrics.iCaptionWidth +
+        needs = dc.Need(text, DT_SINGLELINE | DT_NOPREFIX).right + metrics.iCaptionWidth +
                 4 * GetSystemMetrics(SM_CXFIXEDFRAME) + 8;
     }
     DeleteObject(font);

@@ -12,88 +12,60 @@
 
 namespace {
 
-std::string Folder(bool system) {
+// name in the folder of this program.
+std::string Beside(const char* name) {
     char path[MAX_PATH] = "";
-    if (system)
-        GetSystemDirectoryA(path, sizeof path);
-    else
-        GetModuleFileNameA(nullptr, path, sizeof path);
-    const std::string result(path);
-    return system ? result + "\\" : result.substr(0, result.find_last_of("\\/") + 1);
+    GetModuleFileNameA(nullptr, path, sizeof path);
+    const std::string program(path);
+    return program.substr(0, program.find_last_of("\\/") + 1) + name;
 }
 
-class PnpProbe : public ::testing::Test {
-protected:
-    void SetUp() override {
-        TearDown();
-        // The prefix itself presents no ports or infrared devices.
-        ASSERT_EQ(DeviceMatch::NotFound, Find(kPortsClassGuid, nullptr));
-        ASSERT_EQ(DeviceMatch::NotFound, Find(kInfraredClassGuid, nullptr));
+TEST(PnpProbe, DevicesAreFoundByAFragmentOfTheirIdAndTheirStatusRead) {
+    for (const GUID* deviceClass : {&kPortsClassGuid, &kInfraredClassGuid}) {
+        PresentDevice::RemoveLeftovers(*deviceClass);
+        DWORD problem;
+        ASSERT_EQ(DeviceMatch::NotFound, FindPnpDevice(*deviceClass, nullptr, &problem))
+            << "the prefix itself presents no ports or infrared devices";
     }
-    void TearDown() override {
-        PresentDevice::RemoveLeftovers(kPortsClassGuid);
-        PresentDevice::RemoveLeftovers(kInfraredClassGuid);
-    }
+    // The test configuration manager reports the number that ends the identifier.
+    PresentDevice serial(kPortsClassGuid, "TARVELLTEST\\PNP0501\\0");
+    PresentDevice parallel(kPortsClassGuid, "TARVELLTEST\\PNP0401\\22");
+    PresentDevice infrared(kInfraredClassGuid, "TARVELLTEST\\IRDA\\GONE");
+    ASSERT_TRUE(serial.Registered() && parallel.Registered() && infrared.Registered());
 
-    // With the system's configuration manager, or the one at library.
-    DeviceMatch Find(const GUID& deviceClass, const char* fragment, const char* library = nullptr) {
-        problem_ = 0xDEAD;
-        return library ? FindPnpDeviceUsing(library, deviceClass, fragment, &problem_)
-                       : FindPnpDevice(deviceClass, fragment, &problem_);
-    }
-
-    DWORD problem_ = 0;
-};
-
-TEST_F(PnpProbe, DevicesAreFoundByAFragmentOfTheirIdOrAsTheFirstOfTheirClass) {
-    PresentDevice serial(kPortsClassGuid, "TARVELLTEST\\PNP0501\\1");
-    ASSERT_TRUE(serial.Registered());
-    EXPECT_EQ(DeviceMatch::Found, Find(kPortsClassGuid, "PNP05"));
-    EXPECT_EQ(0u, problem_);
-    EXPECT_EQ(DeviceMatch::NotFound, Find(kPortsClassGuid, "PNP04"));
-    EXPECT_EQ(0u, problem_) << "the problem number starts at 0";
-    EXPECT_EQ(DeviceMatch::NotFound, Find(kPortsClassGuid, "pnp05")) << "case-sensitive";
-    EXPECT_EQ(DeviceMatch::NotFound, Find(kInfraredClassGuid, "PNP05")) << "other class";
-    EXPECT_EQ(DeviceMatch::NotFound, Find(kInfraredClassGuid, nullptr));
-
-    PresentDevice parallel(kPortsClassGuid, "TARVELLTEST\\PNP0401\\1");
-    PresentDevice infrared(kInfraredClassGuid, "TARVELLTEST\\IRDA\\1");
-    ASSERT_TRUE(parallel.Registered() && infrared.Registered());
-    EXPECT_EQ(DeviceMatch::Found, Find(kPortsClassGuid, "PNP04"));
-    EXPECT_EQ(DeviceMatch::Found, Find(kPortsClassGuid, "PNP05"));
-    EXPECT_EQ(DeviceMatch::Found, Find(kInfraredClassGuid, nullptr));
-    EXPECT_EQ(DeviceMatch::Found, Find(kInfraredClassGuid, ""));
-}
-
-TEST_F(PnpProbe, StatusComesFromTheConfigurationManagerOrIsUnknown) {
-    const std::string missingPath = Folder(false) + "no_such_cfgmgr32.dll";
-    const std::string noEntryPath = Folder(true) + "version.dll"; // never called through
-    const std::string fakePath = Folder(false) + "fake_cfgmgr32.dll";
-    const char* missing = missingPath.c_str();
-    const char* noEntry = noEntryPath.c_str();
-    const char* fake = fakePath.c_str();
+    const std::string missing = Beside("no_such_cfgmgr32.dll");
+    const std::string fake = Beside("fake_cfgmgr32.dll");
+    const char* noEntry = "version.dll"; // the system's, never called through
+    const GUID& ports = kPortsClassGuid;
+    const GUID& irda = kInfraredClassGuid;
     const struct {
-        const char* instanceId;
-        DWORD configFlags; // for the test manager: 1 disabled, 2 removed
-        const char* library;
+        const GUID& deviceClass;
         const char* fragment;
+        const char* library; // nullptr: the system's
         DeviceMatch match;
         DWORD problem;
     } cases[] = {
-        {"TARVELLTEST\\PNP0501\\1", 0, missing, "PNP05", DeviceMatch::StatusUnknown, 0},
-        {"TARVELLTEST\\PNP0501\\1", 0, noEntry, "PNP05", DeviceMatch::StatusUnknown, 0},
-        {"TARVELLTEST\\PNP0501\\1", 0, "", "PNP05", DeviceMatch::StatusUnknown, 0},
-        {"TARVELLTEST\\PNP0501\\1", 0, missing, "PNP04", DeviceMatch::NotFound, 0},
-        {"TARVELLTEST\\PNP0401\\1", 1, fake, "PNP04", DeviceMatch::Found, 22},
-        {"TARVELLTEST\\IRDA\\1", 0, fake, nullptr, DeviceMatch::Found, 0},
-        {"TARVELLTEST\\PNP0501\\1", 2, fake, "PNP05", DeviceMatch::StatusUnknown, 0},
+        {ports, "PNP05", nullptr, DeviceMatch::Found, 0},
+        {ports, "PNP06", nullptr, DeviceMatch::NotFound, 0},
+        {ports, "pnp05", nullptr, DeviceMatch::NotFound, 0}, // case-sensitive
+        {irda, "PNP05", nullptr, DeviceMatch::NotFound, 0},  // other class
+        {irda, nullptr, nullptr, DeviceMatch::Found, 0},
+        {irda, "", nullptr, DeviceMatch::Found, 0},
+        {ports, "PNP05", missing.c_str(), DeviceMatch::StatusUnknown, 0},
+        {ports, "PNP05", noEntry, DeviceMatch::StatusUnknown, 0},
+        {ports, "PNP05", "", DeviceMatch::StatusUnknown, 0},
+        {ports, "PNP06", missing.c_str(), DeviceMatch::NotFound, 0},
+        {ports, "PNP04", fake.c_str(), DeviceMatch::Found, 22},
+        {ports, "PNP05", fake.c_str(), DeviceMatch::Found, 0},
+        {irda, nullptr, fake.c_str(), DeviceMatch::StatusUnknown, 0},
     };
     for (const auto& c : cases) {
-        const GUID& deviceClass = c.fragment ? kPortsClassGuid : kInfraredClassGuid;
-        PresentDevice device(deviceClass, c.instanceId, c.configFlags);
-        ASSERT_TRUE(device.Registered());
-        EXPECT_EQ(c.match, Find(deviceClass, c.fragment, c.library)) << c.instanceId;
-        EXPECT_EQ(c.problem, problem_) << c.instanceId << " with " << c.library;
+        DWORD problem = 0xDEAD;
+        EXPECT_EQ(c.match, c.library
+                               ? FindPnpDeviceUsing(c.library, c.deviceClass, c.fragment, &problem)
+                               : FindPnpDevice(c.deviceClass, c.fragment, &problem))
+            << (c.fragment ? c.fragment : "(any)") << " with " << (c.library ? c.library : "");
+        EXPECT_EQ(c.problem, problem) << (c.fragment ? c.fragment : "(any)");
     }
 }
 

@@ -36,6 +36,35 @@ constexpr uint16_t kSetupGroup = 0x9610;
 constexpr uint16_t kVideoGroup = 0x9602;
 constexpr uint16_t kPointingGroup = 0x9612;
 
+// A port source whose device manager holds scripted devices (problem kUnreadable: the
+// status cannot be read), counting its lookups.
+constexpr uint32_t kUnreadable = ~0u;
+struct ScriptedPorts : PortSource {
+    struct Device {
+        DeviceClass deviceClass;
+        const char* instanceId;
+        uint32_t problem;
+    };
+    ScriptedPorts(bool windows5OrLater, std::vector<Device> devices = {})
+        : windows5OrLater(windows5OrLater), devices(std::move(devices)) {}
+    bool IsWindows5OrLater() const override { return windows5OrLater; }
+    DeviceMatch FindDevice(DeviceClass deviceClass, const char* fragment,
+                           uint32_t* problem) const override {
+        ++lookups;
+        for (const Device& d : devices) {
+            if (d.deviceClass == deviceClass && DeviceIdMatches(d.instanceId, fragment)) {
+                *problem = d.problem == kUnreadable ? 0 : d.problem;
+                return d.problem == kUnreadable ? DeviceMatch::StatusUnknown : DeviceMatch::Found;
+            }
+        }
+        *problem = 0;
+        return DeviceMatch::NotFound;
+    }
+    bool windows5OrLater;
+    std::vector<Device> devices;
+    mutable int lookups = 0;
+};
+
 const ScriptedPorts kBiosPorts(false);
 
 const Builder FirstIde = [](RowSink& sink) { AddIdeRow(sink, 0x80); };
@@ -89,12 +118,16 @@ protected:
     simdevice::ScopedSimDevice device_;
 };
 
+// What each row says for the codes the BIOS answers, and the unknowns or missing row
+// when it refuses function bl of group ax.
 TEST_F(ProbeRows, EachRowSaysWhatTheBiosAnswered) {
     const struct {
         Builder add;
         std::vector<Field> machine;
         const char* rows;
         int requests = -1; // -1: not counted
+        uint16_t ax = 0;   // 0: nothing refused
+        uint8_t bl = 0;
     } cases[] = {
         {AddCpuRows, {}, "CPU=Intel; =Pentium II; =300 MHz", 1},
         {AddCpuRows,
@@ -131,6 +164,15 @@ TEST_F(ProbeRows, EachRowSaysWhatTheBiosAnswered) {
          {FIELD(internalCacheFlags, 2), FIELD(internalCacheSizeCode, 2),
           FIELD(externalCacheFlags, 3)},
          "Internal Cache=Cache OFF (32 KB); External Cache=None"},
+        {AddPointingDeviceRow, {FIELD(pointingDevice, 0)}, "Pointing Device=None"},
+        {AddPointingDeviceRow,
+         {FIELD(pointingDevice, 1)},
+         "Pointing Device=Internal installed only"},
+        {AddPointingDeviceRow,
+         {FIELD(pointingDevice, 2)},
+         "Pointing Device=External installed only"},
+        {AddPointingDeviceRow, {FIELD(pointingDevice, 3)}, "Pointing Device=Both Installed"},
+        {AddPointingDeviceRow, {FIELD(pointingDevice, 4)}, "Pointing Device=Unknown"},
         // Ports from the BIOS: address, IRQ and mode under numbered labels.
         {AllPorts,
          {},
@@ -145,42 +187,25 @@ TEST_F(ProbeRows, EachRowSaysWhatTheBiosAnswered) {
         {Parallel, {FIELD(veskSupported, 0)}, "Parallel Port=Unknown"},
         {[](RowSink& sink) { AddSerialPortRows(sink, kBiosPorts, 2); }, {}, "", 0},
         {[](RowSink& sink) { AddSerialPortRows(sink, kBiosPorts, 255); }, {}, "", 0},
+        {AddCpuRows, {}, "CPU=Unknown Brand; =Unknown Type; =Unknown Speed", -1, kSetupGroup, 1},
+        {AddTotalMemoryRow, {}, "Total Memory=Unknown", -1, kSetupGroup, 0x22},
+        {AddVideoRamRow, {}, "Video RAM=0 MB", -1, kVideoGroup, 0x00},
+        {FirstIde, {}, "Hard Disk=Unknown", -1, kSetupGroup, 0x09},
+        {FirstIde, {}, "", -1, kSetupGroup, 0x0A},
+        {AddInternalCacheRow, {}, "Internal Cache=Unknown", -1, kSetupGroup, 0x05},
+        {AddExternalCacheRow, {}, "External Cache=Unknown", -1, kSetupGroup, 0x04},
+        {AddPointingDeviceRow, {}, "Pointing Device=Unknown", -1, kPointingGroup, 0x01},
+        {FirstSerial, {}, "Serial Port 1=Unknown", -1, kSetupGroup, 0x02},
+        {Parallel, {}, "Parallel Port=Unknown", -1, kSetupGroup, 0x03},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(c.rows, Rows(c.add, c.machine));
+        EXPECT_EQ(c.rows, Rows(c.add, c.machine, c.ax, c.bl))
+            << std::hex << c.ax << " " << int(c.bl);
         if (c.requests >= 0) {
             EXPECT_EQ(static_cast<uint32_t>(c.requests), Requests()) << c.rows;
         }
     }
-    const char* const kPointing[] = {"None", "Internal installed only", "External installed only",
-                                     "Both Installed", "Unknown"};
-    for (uint8_t kind = 0; kind <= 4; ++kind) {
-        EXPECT_EQ(std::string("Pointing Device=") + kPointing[kind],
-                  Rows(AddPointingDeviceRow, {FIELD(pointingDevice, kind)}));
-    }
-    EXPECT_EQ(0, kBiosPorts.Lookups()) << "the device manager is not asked in BIOS mode";
-}
-
-TEST_F(ProbeRows, RefusedRequestsGiveUnknownsOrNoRow) {
-    const struct {
-        Builder add;
-        uint16_t ax;
-        uint8_t bl;
-        const char* rows;
-    } cases[] = {
-        {AddCpuRows, kSetupGroup, 0x01, "CPU=Unknown Brand; =Unknown Type; =Unknown Speed"},
-        {AddTotalMemoryRow, kSetupGroup, 0x22, "Total Memory=Unknown"},
-        {AddVideoRamRow, kVideoGroup, 0x00, "Video RAM=0 MB"},
-        {FirstIde, kSetupGroup, 0x09, "Hard Disk=Unknown"},
-        {FirstIde, kSetupGroup, 0x0A, ""},
-        {AddInternalCacheRow, kSetupGroup, 0x05, "Internal Cache=Unknown"},
-        {AddExternalCacheRow, kSetupGroup, 0x04, "External Cache=Unknown"},
-        {AddPointingDeviceRow, kPointingGroup, 0x01, "Pointing Device=Unknown"},
-        {FirstSerial, kSetupGroup, 0x02, "Serial Port 1=Unknown"},
-        {Parallel, kSetupGroup, 0x03, "Parallel Port=Unknown"},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(c.rows, Rows(c.add, {}, c.ax, c.bl)) << std::hex << int(c.bl);
+    EXPECT_EQ(0, kBiosPorts.lookups) << "the device manager is not asked in BIOS mode";
 }
 
 TEST_F(ProbeRows, TotalMemoryOnAnOldInterfaceIsTheSystemsButNeverInKilobytes) {
@@ -254,18 +279,18 @@ TEST_F(ProbeRows, DeviceManagerPortsGiveOneStateRowPerDeviceFound) {
         std::vector<D> devices;
         const char* rows;
     } cases[] = {
-        {{{ports, "ACPI\\PNP0400\\1", 0, true},
-          {ports, "ACPI\\PNP0501\\1", 0, true},
-          {infrared, "ACPI\\IRDA\\1", 22, true}},
+        {{{ports, "ACPI\\PNP0400\\1", 0},
+          {ports, "ACPI\\PNP0501\\1", 0},
+          {infrared, "ACPI\\IRDA\\1", 22}},
          "Serial Port=Enabled; Infrared=Disabled; Parallel Port=Enabled"},
-        {{{ports, "ACPI\\PNP0501\\1", 0, false},
-          {ports, "ACPI\\PNP0401\\1", 0, false},
-          {infrared, "ACPI\\IRDA\\1", 0, false}},
+        {{{ports, "ACPI\\PNP0501\\1", kUnreadable},
+          {ports, "ACPI\\PNP0401\\1", kUnreadable},
+          {infrared, "ACPI\\IRDA\\1", kUnreadable}},
          "Serial Port=Unknown; Infrared=Unknown; Parallel Port=Unknown"},
         // Fragments are case-sensitive and only match devices of their class.
-        {{{ports, "acpi\\pnp0501\\1", 0, true},
-          {infrared, "ACPI\\PNP0400\\1", 0, true},
-          {ports, "ACPI\\PNP0600\\1", 0, true}},
+        {{{ports, "acpi\\pnp0501\\1", 0},
+          {infrared, "ACPI\\PNP0400\\1", 0},
+          {ports, "ACPI\\PNP0600\\1", 0}},
          "Infrared=Enabled"},
         {{}, ""},
     };
@@ -278,7 +303,7 @@ TEST_F(ProbeRows, DeviceManagerPortsGiveOneStateRowPerDeviceFound) {
         };
         EXPECT_EQ(c.rows, Rows(add, {}));
         EXPECT_EQ(0u, Requests());
-        EXPECT_EQ(3, source.Lookups());
+        EXPECT_EQ(3, source.lookups);
     }
     const struct {
         const char* id;

@@ -34,8 +34,7 @@ BOOL WINAPI ControlDevice(HANDLE device, DWORD code, LPVOID in, DWORD inSize, LP
         SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;
     }
-    BiosRegs request;
-    BiosRegs reply;
+    BiosRegs request, reply;
     std::memcpy(&request, in, sizeof request);
     if (!g_driver->control(request, reply)) {
         SetLastError(ERROR_GEN_FAILURE);
