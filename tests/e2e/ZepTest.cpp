@@ -151,6 +151,9 @@ HWND ZepTest::WaitForDialogTitled(const char* title) {
         TextOf(Control(confirmation, IDOK)) + "/" + TextOf(Control(confirmation, IDCANCEL));
     if (buttons != "Yes/No")
         return ::testing::AssertionFailure() << "buttons " << buttons;
+    if (::GetWindow(confirmation, GW_OWNER) != sheet_.Window() ||
+        ::IsWindowEnabled(sheet_.Window()))
+        return ::testing::AssertionFailure() << "the sheet is usable behind the confirmation";
     if (message != nullptr)
         *message = TextOf(Control(confirmation, zepui::kLoadSettingsMessage));
     if (!CloseWith(confirmation, yes ? IDOK : IDCANCEL, kWindowMs))

@@ -7,6 +7,8 @@
 #include "VpowerdKey.h"
 #include "ZepTest.h"
 
+#include <commctrl.h>
+
 #include <string>
 #include <vector>
 
@@ -81,6 +83,10 @@ TEST_F(PowerPage, OptionsAndAnAlarmSetInTheDialogAreWrittenOnOk) {
     GetLocalTime(&now);
     EXPECT_EQ(TextOf(Control(dialog, kAlarmYear)), std::to_string(now.wYear)) << "opens on today";
     EXPECT_EQ(TextOf(Control(dialog, kAlarmMinute)).size(), 2u) << "two digits";
+    // The arrows count up: years 1980 to 2079, days from 1 (maximum in the low word).
+    EXPECT_EQ(SendMessageA(Control(dialog, kAlarmYearSpin), UDM_GETRANGE, 0, 0),
+              static_cast<LRESULT>(MAKELONG(2079, 1980)));
+    EXPECT_EQ(HIWORD(SendMessageA(Control(dialog, kAlarmDaySpin), UDM_GETRANGE, 0, 0)), 1);
 
     // 1 March 2031, first with hour 24, which is refused with the dialog left open.
     SetText(Control(dialog, kAlarmYear), "2031");
