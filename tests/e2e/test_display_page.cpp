@@ -149,13 +149,9 @@ TEST_F(DisplayPage, SwitchingIsRefusedWithoutAMonitorAndRereadsTheLevelsWithOne)
         EXPECT_TRUE(ExpectMessage(kNoMonitorMessage));
         EXPECT_EQ(Names(sim_.Log()), "CheckMonitorConnected") << "no display device is set";
         // The page gives "LCD Panel Only" the focus before the message box; the sheet
-        // gets it back when it is activated again, which a bare X server without a
-        // window manager does not always do. So the focus is checked only then.
+        // gives it back when it is active again.
         const HWND lcd = Page(kSwitchLcd);
-        const HWND focus = FocusOfThread(lcd);
-        if (focus != nullptr) {
-            EXPECT_EQ(focus, lcd);
-        }
+        EXPECT_TRUE(WaitForFocus(lcd, kWindowMs));
         EXPECT_EQ(CheckState(lcd), BST_CHECKED);
         EXPECT_EQ(CheckState(Page(button)), BST_UNCHECKED);
         EXPECT_EQ(sim_.Settings().displayDevice, 1);
@@ -216,7 +212,7 @@ TEST_F(DisplayPage, TheLastBootDisplayChoiceIsWrittenOnApplyAndByLoadPrevious) {
     EXPECT_EQ(sim_.Settings().bootDisplay, 2);
     const HWND bootBoth = Page(kBootBoth);
     EXPECT_EQ(CheckState(bootBoth), BST_CHECKED);
-    EXPECT_TRUE(WaitUntil([&] { return FocusOfThread(bootBoth) == bootBoth; }, kWindowMs));
+    EXPECT_TRUE(WaitForFocus(bootBoth, kWindowMs));
     EXPECT_FALSE(sheet_.ApplyEnabled());
     ASSERT_TRUE(sim_.ClearLog());
     ASSERT_TRUE(LoadPrevious());

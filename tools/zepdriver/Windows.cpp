@@ -143,6 +143,18 @@ HWND FocusOfThread(HWND window) {
     return info.hwndFocus;
 }
 
+bool WaitForFocus(HWND control, DWORD timeoutMs) {
+    const HWND top = GetAncestor(control, GA_ROOT);
+    return WaitUntil(
+        [&] {
+            const HWND focus = FocusOfThread(control);
+            if (focus == nullptr)
+                SetForegroundWindow(top);
+            return focus == control;
+        },
+        timeoutMs);
+}
+
 bool Click(HWND button) {
     if (!Usable(button))
         return false;

@@ -44,6 +44,11 @@ int CheckState(HWND button);
 bool Enabled(HWND window);
 // The window that has the keyboard focus in the thread that owns window.
 HWND FocusOfThread(HWND window);
+// Waits until control has the keyboard focus in its thread. A bare X server without a
+// window manager may leave the program with no active window when a dialog closes;
+// then its top-level window is activated again, which gives the focus back to the
+// control its dialog manager saved.
+bool WaitForFocus(HWND control, DWORD timeoutMs);
 
 // Clicks a button and returns once the click has been handled (BM_CLICK sent), so any
 // effect of it can be checked at once. Only for clicks that open no modal window:
