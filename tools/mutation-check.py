@@ -15,6 +15,7 @@ Ctrl-C, and the tree is rebuilt once at the end. Per-fault build and test output
 to <DIR>/mutation-logs/<ID>.log.
 """
 import argparse
+import os
 import re
 import signal
 import subprocess
@@ -98,7 +99,10 @@ class Runner:
     def run(self, command):
         self.log.write(f'\n$ {" ".join(map(str, command))}\n')
         self.log.flush()
-        done = subprocess.run(command, cwd=ROOT, stdout=self.log, stderr=subprocess.STDOUT)
+        # One failing case kills the fault, so a test program stops at its first.
+        env = dict(os.environ, GTEST_FAIL_FAST='1')
+        done = subprocess.run(command, cwd=ROOT, env=env, stdout=self.log,
+                              stderr=subprocess.STDOUT)
         return done.returncode == 0
 
     def rebuild(self, install=True):
