@@ -1,5 +1,6 @@
 #include "Scenarios.h"
 
+#include "Controls.h"
 #include "Poll.h"
 #include "SheetDriver.h"
 #include "Windows.h"
@@ -89,23 +90,64 @@ bool VisitAndChange(ProgramRun& run) {
     return ToggleSilentBoot(run);
 }
 
+// Six pages: the hot-key beep off and modem-ring resume on, then Apply.
+bool PowerApply(ProgramRun& run) {
+    return Show(run, kSixPagePowerPage) && PressPageControl(run, kHotkeyBeepBox) &&
+           PressPageControl(run, kModemRingBox) && Apply(run);
+}
+
+// Six pages: the resume timer turned on and set through the alarm dialog to 1 March
+// 2031, 07:05:00, then Apply.
+bool ResumeAlarm(ProgramRun& run) {
+    if (!Show(run, kSixPagePowerPage) || !PressPageControl(run, kResumeTimerBox))
+        return false;
+    HWND button = e2e::SheetDriver(run.Sheet()).PageControl(kAlarmButton);
+    if (!e2e::ClickLater(button))
+        return false;
+    HWND dialog = e2e::WaitForDialog(run.Id(), kResumeAlarmTitle, kStepMs);
+    if (dialog == nullptr || !e2e::ChooseItem(e2e::Control(dialog, kAlarmMonth), 2))
+        return false;
+    const struct {
+        int id;
+        const char* text;
+    } fields[] = {{kAlarmYear, "2031"},
+                  {kAlarmDay, "1"},
+                  {kAlarmHour, "7"},
+                  {kAlarmMinute, "05"},
+                  {kAlarmSecond, "00"}};
+    for (const auto& field : fields)
+        if (!e2e::SetText(e2e::Control(dialog, field.id), field.text))
+            return false;
+    e2e::PostCommand(dialog, IDOK);
+    return run.Do([dialog] { return e2e::WaitUntilGone(dialog, kStepMs); }, kStepMs) && Apply(run);
+}
+
 void SilentBootOn(sim::BiosSettings& settings) {
     settings.silentBoot = 1;
 }
 
-const Scenario kScenarios[] = {
-    {"start-up", nullptr, nullptr, nullptr, 14},
-    {"start-up, setup password", "ab", nullptr, nullptr, 15},
-    {"POST Apply", nullptr, nullptr, PostApply, 18},
-    {"Boot Sequence Apply", nullptr, nullptr, BootApply, 0},
-    {"Password Apply", nullptr, nullptr, PasswordApply, 0},
-    {"Display Apply", nullptr, nullptr, DisplayApply, 0},
-    {"OK with restart offer", nullptr, nullptr, OkWithRestart, 18},
-    {"Load Default", nullptr, SilentBootOn, LoadDefault, 15},
-    {"Load Previous", nullptr, nullptr, LoadPrevious, 22},
-    {"Cancel", nullptr, nullptr, VisitAndChange, 0},
-};
+using e2e::ZepProgram;
+constexpr ZepProgram kFive = ZepProgram::kFivePages, kSix = ZepProgram::kSixPages;
 
+// Start-up makes 14 requests: the driver and version checks, the password question, the
+// hot-key button off, the information page's eight reads, the button on at the end.
+// Pages read when first shown: POST 2, Boot Sequence 1, Password 2, Display 6, Power 7;
+// an apply adds its writes and the checksum. The six-page program's start-up is the
+// same; its scenarios fault each of those requests too.
+const Scenario kScenarios[] = {
+    {"start-up", kFive, nullptr, nullptr, nullptr, 14},
+    {"start-up, setup password", kFive, "ab", nullptr, nullptr, 15},
+    {"POST Apply", kFive, nullptr, nullptr, PostApply, 18},
+    {"Boot Sequence Apply", kFive, nullptr, nullptr, BootApply, 17},
+    {"Password Apply", kFive, nullptr, nullptr, PasswordApply, 18},
+    {"Display Apply", kFive, nullptr, nullptr, DisplayApply, 22},
+    {"OK with restart offer", kFive, nullptr, nullptr, OkWithRestart, 18},
+    {"Load Default", kFive, nullptr, SilentBootOn, LoadDefault, 15},
+    {"Load Previous", kFive, nullptr, nullptr, LoadPrevious, 22},
+    {"Cancel", kFive, nullptr, nullptr, VisitAndChange, 25},
+    {"six pages: Power Apply", kSix, nullptr, nullptr, PowerApply, 24},
+    {"six pages: resume alarm", kSix, nullptr, nullptr, ResumeAlarm, 23},
+};
 } // namespace
 
 const Scenario* ScenariosBegin() {

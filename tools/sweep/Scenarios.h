@@ -1,9 +1,10 @@
-// What a user does in each scenario of the fault sweep, as a table: the power page's
-// scenarios join it as further rows.
+// What a user does in each scenario of the fault sweep, as a table: one row per
+// scenario, each naming the program it runs (five pages, or six with Power Management).
 #pragma once
 
 #include "ProgramRun.h"
 #include "SimBios.h"
+#include "ZepProcess.h"
 
 #include <cstddef>
 
@@ -11,12 +12,13 @@ namespace sweep {
 
 struct Scenario {
     const char* name;
+    e2e::ZepProgram program;
     const char* password; // the setup password the notebook holds and the user types;
                           // nullptr: none
     void (*prepare)(sim::BiosSettings&); // the notebook before the program starts; may be null
     bool (*drive)(ProgramRun&);          // the user's steps on the shown sheet; may be null
-    size_t expectedRequests; // BIOS requests a run without faults should make; 0: not worked
-                             // out yet
+    size_t expectedRequests; // BIOS requests a run without faults makes, by the program's
+                             // rules: start-up, the reads of each page shown, the writes
 };
 
 const Scenario* ScenariosBegin();

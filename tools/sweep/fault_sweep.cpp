@@ -4,9 +4,11 @@
 //     --smoke     the CI subset: one scenario, the start-up and apply requests only
 //     --seed N    base seed of the random-register replies (printed; default 12)
 //     --scenario  only this scenario (repeatable)
-//     --counts    only the runs without faults: requests per scenario, repeats
+//     --counts    only the runs without faults: requests per scenario, repeats, and
+//                 each scenario's requests in order
 // Prints scenarios x fault kinds (runs/bad) and every bad outcome; exit code 1 when
-// there was one. Runs inside tests/e2e/run-e2e.sh (TARVELL_ZEP_EXE names the program).
+// there was one. Runs inside tests/e2e/run-e2e.sh (TARVELL_ZEP_EXE and TARVELL_ZEP6_EXE
+// name the five- and six-page programs).
 #include "Judge.h"
 #include "KeyCodes.h"
 #include "OperationNames.h"
@@ -25,6 +27,7 @@
 namespace {
 
 using namespace sweep;
+using e2e::ZepProgram;
 
 constexpr DWORD kDriverOpenMs = 30000;
 constexpr DWORD kExitMs = e2e::kExitMs;
@@ -79,8 +82,9 @@ RunResult RunOnce(const Scenario& scenario, const sim::Fault* fault) {
         std::exit(2);
     }
     ProgramRun run(scenario.password ? scenario.password : "");
-    if (!run.Start(e2e::ZepPath())) {
-        std::fprintf(stderr, "fault_sweep: cannot start %s\n", e2e::ZepPath().c_str());
+    const std::string program = e2e::ZepPath(scenario.program);
+    if (!run.Start(program)) {
+        std::fprintf(stderr, "fault_sweep: cannot start %s\n", program.c_str());
         std::exit(2);
     }
     result.reachedSheet = run.WaitForSheet(coldSession ? e2e::kColdWindowMs : e2e::kWindowMs);
@@ -135,6 +139,21 @@ void PrintCounts(const Scenario& scenario, const std::vector<sim::LogEntry>& log
         std::printf("      %s\n", r.c_str());
 }
 
+// The scenario's requests by name, in order, wrapped.
+void PrintRequests(const std::vector<sim::LogEntry>& log) {
+    size_t column = 0;
+    for (const sim::LogEntry& entry : log) {
+        const char* name = OperationName(entry.request.eax, entry.request.ebx);
+        if (column == 0 || column + std::strlen(name) > 88) {
+            std::printf("%s      ", column ? "\n" : "");
+            column = 6;
+        }
+        column += std::strlen(name) + 1;
+        std::printf("%s ", name);
+    }
+    std::printf("\n");
+}
+
 bool InSmoke(const sim::LogEntry& entry) {
     const char* name = OperationName(entry.request.eax, entry.request.ebx);
     for (const char* op : kSmokeOperations)
@@ -182,13 +201,18 @@ int main(int argc, char** argv) {
                              "[--counts]\n");
         return 2;
     }
-    if (e2e::ZepPath().empty() || !notebook.Open(kDriverOpenMs)) {
-        std::fprintf(stderr, "fault_sweep: needs TARVELL_ZEP_EXE and the simulated notebook "
-                             "(run it through tools/fault-sweep.sh)\n");
+    const ZepProgram programs[] = {ZepProgram::kFivePages, ZepProgram::kSixPages};
+    if (e2e::ZepPath(programs[0]).empty() || e2e::ZepPath(programs[1]).empty() ||
+        !notebook.Open(kDriverOpenMs)) {
+        std::fprintf(
+            stderr,
+            "fault_sweep: needs TARVELL_ZEP_EXE, TARVELL_ZEP6_EXE and the simulated notebook "
+            "(run it through tools/fault-sweep.sh)\n");
         return 2;
     }
     std::setvbuf(stdout, nullptr, _IONBF, 0);
-    std::printf("fault sweep of %s, seed %u%s\n", e2e::ZepPath().c_str(), options.seed,
+    std::printf("fault sweep of %s and %s, seed %u%s\n", e2e::ZepPath(programs[0]).c_str(),
+                e2e::ZepPath(programs[1]).c_str(), options.seed,
                 options.smoke ? " (smoke subset)" : "");
 
     std::map<std::string, std::vector<Cell>> table;
@@ -207,8 +231,10 @@ int main(int argc, char** argv) {
                               (clean.drove ? cleanBad.front() : "the user's steps failed"));
             continue;
         }
-        if (options.countsOnly)
+        if (options.countsOnly) {
+            PrintRequests(log);
             continue;
+        }
         order.push_back(s->name);
         std::vector<Cell>& row = table[s->name];
         row.resize(sizeof kKinds / sizeof kKinds[0]);
