@@ -1,6 +1,7 @@
 #include "KeyCodes.h"
 
 #include <cstring>
+#include <utility>
 
 namespace e2e {
 
@@ -52,6 +53,18 @@ bool KeyForCharacter(char c, KeyStroke& key) {
         return true;
     }
     return false;
+}
+
+bool KeyStrokesFor(const std::string& text, std::vector<KeyStroke>& strokes) {
+    std::vector<KeyStroke> keys;
+    for (char c : text) {
+        KeyStroke key;
+        if (!KeyForCharacter(c, key))
+            return false;
+        keys.push_back(key);
+    }
+    strokes = std::move(keys);
+    return true;
 }
 
 std::vector<uint8_t> ScanCodesOf(const std::string& text) {

@@ -16,6 +16,9 @@ struct KeyStroke {
 // Letters (either case), digits, space, '\b' (Backspace), '\r' (Enter) and '\x1b'
 // (Escape). False for anything else.
 bool KeyForCharacter(char c, KeyStroke& key);
+// The key strokes of every character of text, in order; false (strokes unchanged) when
+// one has no key.
+bool KeyStrokesFor(const std::string& text, std::vector<KeyStroke>& strokes);
 
 // The scan codes of a string of letters and digits, in order; the keys a user presses
 // to type it. Characters without a key are left out.

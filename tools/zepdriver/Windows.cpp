@@ -208,12 +208,8 @@ bool SendCommand(HWND window, int id) {
 
 bool TypeCharacters(HWND control, const std::string& text) {
     std::vector<KeyStroke> keys;
-    for (char c : text) {
-        KeyStroke key;
-        if (!KeyForCharacter(c, key))
-            return false;
-        keys.push_back(key);
-    }
+    if (!KeyStrokesFor(text, keys))
+        return false;
     for (size_t i = 0; i < keys.size(); ++i)
         PostMessageA(control, WM_CHAR, static_cast<unsigned char>(text[i]),
                      KeyData(keys[i].scanCode, false));
@@ -222,12 +218,8 @@ bool TypeCharacters(HWND control, const std::string& text) {
 
 bool PressKeys(HWND control, const std::string& keys) {
     std::vector<KeyStroke> strokes;
-    for (char c : keys) {
-        KeyStroke key;
-        if (!KeyForCharacter(c, key))
-            return false;
-        strokes.push_back(key);
-    }
+    if (!KeyStrokesFor(keys, strokes))
+        return false;
     for (const KeyStroke& key : strokes) {
         PostMessageA(control, WM_KEYDOWN, key.virtualKey, KeyData(key.scanCode, false));
         PostMessageA(control, WM_KEYUP, key.virtualKey, KeyData(key.scanCode, true));
