@@ -1,6 +1,7 @@
 // The framework layer's own promises: bounded string loading, the application's
 // names, control binding that survives repeated exchange and the window's end,
-// handlers that see a subclassed control's messages, and fonts that own their handle.
+// handlers that see a subclassed control's messages, colour messages with their kind,
+// and fonts that own their handle.
 #include "Framework.h"
 
 #include <gtest/gtest.h>
@@ -177,6 +178,37 @@ TEST_F(WindowFramework, LaterSubclassKeepsItsChainWhenTheObjectLetsGo) {
     ASSERT_TRUE(again.SubclassWindow(m_edit));
     EXPECT_EQ("x", TypeInto(m_edit, "x")) << "a new object is routed again";
     EXPECT_EQ(3, g_countedChars);
+}
+
+// Colours every control kind but buttons with its own brush, and records the kinds asked.
+class ColouringParent : public CWnd {
+public:
+    HBRUSH brush = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+    std::string kinds;
+
+protected:
+    bool OnCtlColor(HDC, HWND, UINT kind, HBRUSH& result) override {
+        kinds += static_cast<char>('0' + kind);
+        if (kind == CTLCOLOR_BTN)
+            return false;
+        result = brush;
+        return true;
+    }
+};
+
+TEST_F(WindowFramework, EveryColourMessageReachesOnCtlColorWithItsKind) {
+    ColouringParent parent;
+    ASSERT_TRUE(parent.SubclassWindow(m_parent));
+    HDC dc = CreateCompatibleDC(nullptr);
+    std::string answers;
+    for (UINT message = WM_CTLCOLORMSGBOX; message <= WM_CTLCOLORSTATIC; ++message) {
+        const LRESULT result = SendMessageA(m_parent, message, reinterpret_cast<WPARAM>(dc),
+                                            reinterpret_cast<LPARAM>(m_edit));
+        answers += result == reinterpret_cast<LRESULT>(parent.brush) ? 'B' : '-';
+    }
+    DeleteDC(dc);
+    EXPECT_EQ("0123456", parent.kinds);
+    EXPECT_EQ("BBB-BBB", answers) << "buttons (kind 3) get the default colours";
 }
 
 TEST_F(WindowFramework, ObjectBoundToOneWindowRefusesAnother) {
