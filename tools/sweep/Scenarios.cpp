@@ -41,14 +41,26 @@ bool BootApply(ProgramRun& run) {
     return Show(run, kBootPage) && PressPageControl(run, kCdromBox) && Apply(run);
 }
 
+// Opens the dialog the page's button shows (modal: the click is posted); null when it
+// does not open.
+HWND OpenPageDialog(ProgramRun& run, int button, const char* title) {
+    if (!e2e::ClickLater(e2e::SheetDriver(run.Sheet()).PageControl(button)))
+        return nullptr;
+    return e2e::WaitForDialog(run.Id(), title, kStepMs);
+}
+
+// Closes the dialog with OK, waits until it is gone, then applies.
+bool OkThenApply(ProgramRun& run, HWND dialog) {
+    if (!e2e::ClickLater(e2e::Control(dialog, IDOK)))
+        return false;
+    return run.Do([dialog] { return e2e::WaitUntilGone(dialog, kStepMs); }, kStepMs) && Apply(run);
+}
+
 // The power-on password "abc" through its change dialog, then Apply.
 bool PasswordApply(ProgramRun& run) {
     if (!Show(run, kPasswordPage))
         return false;
-    HWND button = e2e::SheetDriver(run.Sheet()).PageControl(kChangePowerOnButton);
-    if (!e2e::ClickLater(button))
-        return false;
-    HWND dialog = e2e::WaitForDialog(run.Id(), kChangePowerOnTitle, kStepMs);
+    HWND dialog = OpenPageDialog(run, kChangePowerOnButton, kChangePowerOnTitle);
     if (dialog == nullptr)
         return false;
     HWND box = e2e::Control(dialog, kEnablePasswordBox);
@@ -58,9 +70,7 @@ bool PasswordApply(ProgramRun& run) {
         e2e::ClickInto(e2e::Control(dialog, field));
         e2e::TypeCharacters(e2e::Control(dialog, field), "abc");
     }
-    if (!e2e::ClickLater(e2e::Control(dialog, IDOK)))
-        return false;
-    return run.Do([dialog] { return e2e::WaitUntilGone(dialog, kStepMs); }, kStepMs) && Apply(run);
+    return OkThenApply(run, dialog);
 }
 
 bool DisplayApply(ProgramRun& run) {
@@ -101,10 +111,7 @@ bool PowerApply(ProgramRun& run) {
 bool ResumeAlarm(ProgramRun& run) {
     if (!Show(run, kSixPagePowerPage) || !PressPageControl(run, kResumeTimerBox))
         return false;
-    HWND button = e2e::SheetDriver(run.Sheet()).PageControl(kAlarmButton);
-    if (!e2e::ClickLater(button))
-        return false;
-    HWND dialog = e2e::WaitForDialog(run.Id(), kResumeAlarmTitle, kStepMs);
+    HWND dialog = OpenPageDialog(run, kAlarmButton, kResumeAlarmTitle);
     if (dialog == nullptr || !e2e::ChooseItem(e2e::Control(dialog, kAlarmMonth), 2))
         return false;
     const struct {
@@ -118,8 +125,7 @@ bool ResumeAlarm(ProgramRun& run) {
     for (const auto& field : fields)
         if (!e2e::SetText(e2e::Control(dialog, field.id), field.text))
             return false;
-    e2e::PostCommand(dialog, IDOK);
-    return run.Do([dialog] { return e2e::WaitUntilGone(dialog, kStepMs); }, kStepMs) && Apply(run);
+    return OkThenApply(run, dialog);
 }
 
 void SilentBootOn(sim::BiosSettings& settings) {
@@ -148,6 +154,7 @@ const Scenario kScenarios[] = {
     {"six pages: Power Apply", kSix, nullptr, nullptr, PowerApply, 24},
     {"six pages: resume alarm", kSix, nullptr, nullptr, ResumeAlarm, 23},
 };
+
 } // namespace
 
 const Scenario* ScenariosBegin() {
