@@ -55,11 +55,6 @@ public:
         return static_cast<int>(SendMessage(LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column)));
     }
     BOOL DeleteAllItems() { return static_cast<BOOL>(SendMessage(LVM_DELETEALLITEMS)); }
-    // Pixel width of text in the list's own font, without the cell's margins.
-    int GetStringWidth(const char* text) const {
-        return static_cast<int>(
-            SendMessage(LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>(text)));
-    }
 };
 
 // Up-down (spin) control.

@@ -55,6 +55,9 @@ public:
     void SetFont(HFONT font, BOOL redraw = TRUE);
     HFONT GetFont() const;
     void Invalidate(BOOL erase = TRUE);
+    // Stops (FALSE) or resumes (TRUE) the window's redrawing, so that many changes cost
+    // one layout and one paint.
+    void SetRedraw(BOOL redraw = TRUE) { SendMessage(WM_SETREDRAW, redraw); }
     void GetWindowRect(RECT* rect) const;
     void GetClientRect(RECT* rect) const;
     DWORD GetStyle() const;

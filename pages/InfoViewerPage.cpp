@@ -7,6 +7,7 @@
 #include "page_info_ids.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -54,16 +55,34 @@ void CInfoViewerPage::FillList() {
     m_list.InsertColumn(1, heading, LVCFMT_LEFT,
                         bounds.right - bounds.left - 2 * GetSystemMetrics(SM_CXBORDER));
 
+    // One layout for all rows instead of a scroll-bar and header update per row.
+    m_list.SetRedraw(FALSE);
     AddInformationRows(*this, SystemPortSource(IsWindows5OrLater()));
+    m_list.SetRedraw(TRUE);
+    m_list.Invalidate();
 }
 
 int CInfoViewerPage::GetLabelColumnWidth() {
+    // All labels measured in one device context with the list's font, as the list
+    // measures its own texts.
+    HDC dc = ::GetDC(m_list);
+    if (!dc)
+        return kCellMargin;
+    HFONT font = m_list.GetFont();
+    if (!font)
+        font = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
+    HGDIOBJ previous = ::SelectObject(dc, font);
     int widest = 0;
     for (UINT id : kMeasuredLabels) {
         char label[kProbeTextSize];
         LoadResourceString(id, label, sizeof label);
-        widest = std::max(widest, m_list.GetStringWidth(label));
+        SIZE extent = {};
+        if (::GetTextExtentPoint32A(dc, label, static_cast<int>(std::strlen(label)), &extent))
+            widest = std::max(widest, static_cast<int>(extent.cx));
     }
+    if (previous)
+        ::SelectObject(dc, previous);
+    ::ReleaseDC(m_list, dc);
     return widest + kCellMargin;
 }
 

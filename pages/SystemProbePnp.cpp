@@ -1,7 +1,5 @@
 #include "SystemProbePnp.h"
 
-#include <setupapi.h>
-
 #include <cstdio>
 #include <cstring>
 
@@ -49,53 +47,68 @@ bool ReadProblem(const char* configManagerPath, DWORD devInst, DWORD* problem) {
     return read;
 }
 
-} // namespace
-
-DeviceMatch FindPnpDeviceUsing(const char* configManagerPath, const GUID& deviceClass,
-                               const char* fragment, DWORD* problem) {
-    DWORD unused = 0;
-    if (!problem)
-        problem = &unused;
-    *problem = 0;
-    HDEVINFO devices = SetupDiGetClassDevsA(&deviceClass, nullptr, nullptr, DIGCF_PRESENT);
-    if (devices == INVALID_HANDLE_VALUE)
-        return DeviceMatch::NotFound;
-    DeviceMatch match = DeviceMatch::NotFound;
-    SP_DEVINFO_DATA device;
-    for (DWORD index = 0;; ++index) {
-        std::memset(&device, 0, sizeof device);
-        device.cbSize = sizeof device;
-        if (!SetupDiEnumDeviceInfo(devices, index, &device))
-            break;
-        if (IdentifierMatches(devices, device, fragment)) {
-            match = ReadProblem(configManagerPath, device.DevInst, problem)
-                        ? DeviceMatch::Found
-                        : DeviceMatch::StatusUnknown;
-            break;
-        }
-    }
-    SetupDiDestroyDeviceInfoList(devices);
-    return match;
-}
-
-DeviceMatch FindPnpDevice(const GUID& deviceClass, const char* fragment, DWORD* problem) {
-    // Taken from the system directory by full path, never from the search path. Without
-    // a usable path the library is not loaded and a matching device's status is unknown.
-    char path[kTextSize] = "";
+// The configuration manager in the system directory, by full path, never from the search
+// path; empty when no usable path exists (then a matching device's status is unknown).
+void SystemConfigManagerPath(char (&path)[kTextSize]) {
     const UINT length = GetSystemDirectoryA(path, kTextSize);
     if (length == 0 || length >= kTextSize ||
         std::snprintf(path + length, kTextSize - length, "\\cfgmgr32.dll") >=
             static_cast<int>(kTextSize - length))
         path[0] = '\0';
+}
+
+} // namespace
+
+PnpDeviceList::PnpDeviceList(const GUID& deviceClass)
+    : devices_(SetupDiGetClassDevsA(&deviceClass, nullptr, nullptr, DIGCF_PRESENT)) {}
+
+PnpDeviceList::~PnpDeviceList() {
+    if (devices_ != INVALID_HANDLE_VALUE)
+        SetupDiDestroyDeviceInfoList(devices_);
+}
+
+DeviceMatch PnpDeviceList::Find(const char* configManagerPath, const char* fragment,
+                                DWORD* problem) const {
+    DWORD unused = 0;
+    if (!problem)
+        problem = &unused;
+    *problem = 0;
+    if (devices_ == INVALID_HANDLE_VALUE)
+        return DeviceMatch::NotFound;
+    SP_DEVINFO_DATA device;
+    for (DWORD index = 0;; ++index) {
+        std::memset(&device, 0, sizeof device);
+        device.cbSize = sizeof device;
+        if (!SetupDiEnumDeviceInfo(devices_, index, &device))
+            return DeviceMatch::NotFound;
+        if (IdentifierMatches(devices_, device, fragment))
+            return ReadProblem(configManagerPath, device.DevInst, problem)
+                       ? DeviceMatch::Found
+                       : DeviceMatch::StatusUnknown;
+    }
+}
+
+DeviceMatch FindPnpDeviceUsing(const char* configManagerPath, const GUID& deviceClass,
+                               const char* fragment, DWORD* problem) {
+    return PnpDeviceList(deviceClass).Find(configManagerPath, fragment, problem);
+}
+
+DeviceMatch FindPnpDevice(const GUID& deviceClass, const char* fragment, DWORD* problem) {
+    char path[kTextSize] = "";
+    SystemConfigManagerPath(path);
     return FindPnpDeviceUsing(path, deviceClass, fragment, problem);
 }
 
 DeviceMatch SystemPortSource::FindDevice(DeviceClass deviceClass, const char* fragment,
                                          uint32_t* problem) const {
+    const bool infrared = deviceClass == DeviceClass::Infrared;
+    std::unique_ptr<PnpDeviceList>& list = infrared ? infrared_ : ports_;
+    if (!list)
+        list = std::make_unique<PnpDeviceList>(infrared ? kInfraredClassGuid : kPortsClassGuid);
+    char path[kTextSize] = "";
+    SystemConfigManagerPath(path);
     DWORD number = 0;
-    const DeviceMatch match =
-        FindPnpDevice(deviceClass == DeviceClass::Infrared ? kInfraredClassGuid : kPortsClassGuid,
-                      fragment, &number);
+    const DeviceMatch match = list->Find(path, fragment, &number);
     *problem = number;
     return match;
 }

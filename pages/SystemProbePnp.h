@@ -6,6 +6,10 @@
 
 #include <windows.h>
 
+#include <setupapi.h>
+
+#include <memory>
+
 // Device setup classes of the ports (COM and LPT) and of infrared devices.
 extern const GUID kPortsClassGuid;
 extern const GUID kInfraredClassGuid;
@@ -20,7 +24,23 @@ DeviceMatch FindPnpDevice(const GUID& deviceClass, const char* fragment, DWORD* 
 DeviceMatch FindPnpDeviceUsing(const char* configManagerPath, const GUID& deviceClass,
                                const char* fragment, DWORD* problem);
 
-// The ports as the running system reports them.
+// The present devices of one class, listed once and then searched as FindPnpDevice
+// searches: the port rows ask the same class twice.
+class PnpDeviceList {
+public:
+    explicit PnpDeviceList(const GUID& deviceClass);
+    ~PnpDeviceList();
+    PnpDeviceList(const PnpDeviceList&) = delete;
+    PnpDeviceList& operator=(const PnpDeviceList&) = delete;
+
+    DeviceMatch Find(const char* configManagerPath, const char* fragment, DWORD* problem) const;
+
+private:
+    HDEVINFO devices_;
+};
+
+// The ports as the running system reports them. Each class's devices are listed at its
+// first question and kept for the source's lifetime (one filling of the page).
 class SystemPortSource : public PortSource {
 public:
     explicit SystemPortSource(bool windows5OrLater) : windows5OrLater_(windows5OrLater) {}
@@ -30,4 +50,6 @@ public:
 
 private:
     bool windows5OrLater_;
+    mutable std::unique_ptr<PnpDeviceList> ports_;
+    mutable std::unique_ptr<PnpDeviceList> infrared_;
 };

@@ -69,4 +69,30 @@ TEST(PnpProbe, DevicesAreFoundByAFragmentOfTheirIdAndTheirStatusRead) {
     }
 }
 
+// The page's source lists each class once and answers every question from that list:
+// the serial and parallel rows ask the ports class with different fragments.
+TEST(PnpProbe, OneSourceAnswersEachQuestionFromItsOwnListOfTheClass) {
+    for (const GUID* deviceClass : {&kPortsClassGuid, &kInfraredClassGuid})
+        PresentDevice::RemoveLeftovers(*deviceClass);
+    uint32_t problem = 0xDEAD;
+    {
+        PresentDevice serial(kPortsClassGuid, "TARVELLTEST\\PNP0501\\0");
+        PresentDevice parallel(kPortsClassGuid, "TARVELLTEST\\PNP0401\\1");
+        PresentDevice infrared(kInfraredClassGuid, "TARVELLTEST\\IRDA\\0");
+        ASSERT_TRUE(serial.Registered() && parallel.Registered() && infrared.Registered());
+        const SystemPortSource source(true);
+        EXPECT_EQ(DeviceMatch::Found, source.FindDevice(DeviceClass::Ports, "PNP05", &problem));
+        EXPECT_EQ(0u, problem);
+        EXPECT_EQ(DeviceMatch::Found, source.FindDevice(DeviceClass::Ports, "PNP04", &problem));
+        EXPECT_EQ(DeviceMatch::NotFound, source.FindDevice(DeviceClass::Ports, "PNP06", &problem));
+        EXPECT_EQ(DeviceMatch::Found, source.FindDevice(DeviceClass::Infrared, nullptr, &problem));
+        EXPECT_EQ(DeviceMatch::NotFound,
+                  source.FindDevice(DeviceClass::Infrared, "PNP05", &problem));
+    }
+    // The devices are gone: a new source lists again and finds none of them.
+    const SystemPortSource later(true);
+    EXPECT_EQ(DeviceMatch::NotFound, later.FindDevice(DeviceClass::Ports, "PNP05", &problem));
+    EXPECT_EQ(DeviceMatch::NotFound, later.FindDevice(DeviceClass::Infrared, nullptr, &problem));
+}
+
 } // namespace
