@@ -217,6 +217,13 @@ int main(int argc, char** argv) {
         medians[p] = Summarise(total).median;
     }
     std::printf("  ratio of medians zep.exe / bare: %.2f\n", medians[0] / medians[1]);
+    // Launch i of each program ran back to back, so their ratio sees the same load.
+    std::vector<double> paired;
+    for (size_t i = 0; i < programs[0].launches.size() && i < programs[1].launches.size(); ++i)
+        paired.push_back(programs[0].launches[i].visible / programs[1].launches[i].visible);
+    const Summary ratio = Summarise(paired);
+    std::printf("  paired ratios (launch i of each): median %.2f  quartiles %.2f..%.2f\n",
+                ratio.median, ratio.q1, ratio.q3);
     std::printf("  one BIOS request round trip (median of %d): %.3f ms\n", kRoundTrips,
                 BiosRoundTrip());
     return 0;
