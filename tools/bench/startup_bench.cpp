@@ -2,8 +2,8 @@
 // property sheet, interleaved in one Wine session, from outside (windows observed every
 // millisecond), and the round trip of one BIOS request.
 //   startup_bench ZEP_EXE BARE_EXE [LAUNCHES]
-// Prints per program the median, quartiles and range of each phase, and the ratio of
-// the medians. Figures only: nothing here passes or fails on a time.
+// Prints per program the median, quartiles and range of each phase, the ratio of the
+// medians and the paired ratios. Figures only: nothing here passes or fails on a time.
 // The phases, as seen from outside: process start (loading, start-up requests, the sheet's
 // template) to the first window; the sheet's own set-up (buttons, tabs) to the creation of
 // its first page; the page's controls and initialisation (for zep.exe the information
