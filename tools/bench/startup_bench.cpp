@@ -16,7 +16,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -53,53 +52,32 @@ struct Program {
 
 struct WindowSearch {
     DWORD processId;
-    bool found;
+    std::vector<HWND> found;
 };
 
-BOOL CALLBACK CheckOwner(HWND window, LPARAM data) {
+BOOL CALLBACK CollectOwned(HWND window, LPARAM data) {
     WindowSearch& search = *reinterpret_cast<WindowSearch*>(data);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    search.found = owner == search.processId;
-    return !search.found;
+    if (owner == search.processId)
+        search.found.push_back(window);
+    return TRUE;
 }
 
-bool AnyWindowOf(DWORD processId) {
-    WindowSearch search{processId, false};
-    EnumWindows(CheckOwner, reinterpret_cast<LPARAM>(&search));
+// The process's top-level windows, shown or not yet.
+std::vector<HWND> TopLevelWindowsOf(DWORD processId) {
+    WindowSearch search{processId, {}};
+    EnumWindows(CollectOwned, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
-BOOL CALLBACK CheckPage(HWND window, LPARAM data) {
-    char name[16] = "";
-    GetClassNameA(window, name, sizeof name);
-    *reinterpret_cast<bool*>(data) = std::strcmp(name, e2e::kDialogClass) == 0;
-    return !*reinterpret_cast<bool*>(data);
-}
-
-struct SheetSearch {
-    DWORD processId;
-    bool hasPage;
-};
-
-// Whether a top-level dialog of the process, shown or not yet, holds a child dialog:
-// the sheet's first page.
-BOOL CALLBACK CheckSheet(HWND window, LPARAM data) {
-    SheetSearch& search = *reinterpret_cast<SheetSearch*>(data);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    char name[16] = "";
-    if (owner != search.processId || !GetClassNameA(window, name, sizeof name) ||
-        std::strcmp(name, e2e::kDialogClass) != 0)
-        return TRUE;
-    EnumChildWindows(window, CheckPage, reinterpret_cast<LPARAM>(&search.hasPage));
-    return !search.hasPage;
-}
-
-bool SheetHasPage(DWORD processId) {
-    SheetSearch search{processId, false};
-    EnumWindows(CheckSheet, reinterpret_cast<LPARAM>(&search));
-    return search.hasPage;
+// Whether one of the windows is a dialog holding a child dialog: the sheet's first page.
+bool SheetHasPage(const std::vector<HWND>& windows) {
+    for (HWND window : windows)
+        if (e2e::ClassOf(window) == e2e::kDialogClass &&
+            e2e::HasDescendantOfClass(window, e2e::kDialogClass))
+            return true;
+    return false;
 }
 
 bool Measure(Program& program) {
@@ -112,9 +90,10 @@ bool Measure(Program& program) {
     Launch launch;
     HWND sheet = nullptr;
     while (Now() - start < kGiveUpMs && process.Running()) {
-        if (launch.firstWindow < 0 && AnyWindowOf(process.Id()))
+        const std::vector<HWND> windows = TopLevelWindowsOf(process.Id());
+        if (launch.firstWindow < 0 && !windows.empty())
             launch.firstWindow = Now() - start;
-        if (launch.firstWindow >= 0 && launch.firstPage < 0 && SheetHasPage(process.Id()))
+        if (launch.firstWindow >= 0 && launch.firstPage < 0 && SheetHasPage(windows))
             launch.firstPage = Now() - start;
         sheet = e2e::FindTopLevel(process.Id(), e2e::kDialogClass, program.title);
         if (sheet != nullptr) {
